@@ -1,0 +1,10 @@
+# KIPTO2_SANITIZE=address builds with ASan and UBSan, KIPTO2_SANITIZE=thread with TSan.
+if(KIPTO2_SANITIZE STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(KIPTO2_SANITIZE STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(NOT KIPTO2_SANITIZE STREQUAL "")
+  message(FATAL_ERROR "KIPTO2_SANITIZE must be empty, 'address' or 'thread'")
+endif()

@@ -1,0 +1,38 @@
+#!/bin/sh
+# Installs every Debian package that building, testing and packaging Kipto2 needs.
+# This is the only list of packages in the project. Safe to run again: apt skips
+# what is already installed. Works as root, or as a user with sudo.
+set -eu
+
+packages="
+  build-essential cmake ninja-build pkg-config git
+  libsdl2-dev
+  libpng-dev zlib1g-dev libjpeg62-turbo-dev
+  libfreetype-dev libfontconfig-dev
+  libogg-dev libvorbis-dev libmpg123-dev libxmp-dev
+  libcurl4-openssl-dev
+  libsqlite3-dev
+  libxml2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libpixman-1-dev
+  clang libclang-rt-14-dev
+  fonts-dejavu-core fonts-liberation fonts-noto-color-emoji fonts-comic-neue
+  xvfb xauth xdotool x11-apps imagemagick
+"
+# Why the less obvious ones are here:
+#   libpixman-1-dev   only the drawing benchmark links it, as a yardstick
+#   clang, libclang-rt-14-dev   libFuzzer targets and the sanitizer builds
+#   fonts-*           the fonts that fontconfig resolves and the content build bakes
+#   xvfb, xauth, xdotool, x11-apps, imagemagick
+#                     end-to-end tests: a virtual X display, scripted clicks, screenshots
+
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && { echo "install-deps: everything is installed"; exit 0; }
+
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends $missing
