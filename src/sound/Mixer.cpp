@@ -113,16 +113,16 @@ void Mixer::fadeOutSong(Song& song) {
     song.mixFadeOut(fadeTail(kFadeFrames), kFadeFrames);
 }
 
-// Volume and effects volume scale both sides; a pan position moves the balance, keeping
-// full level on both sides at the centre. True stereo leaves the sides as they are.
+// Volume and effects volume scale both sides. The pan position lowers the far side only:
+// at 128 and in true stereo both sides keep their full level, at 0 the right side is
+// silent, at 255 the left.
 void Mixer::targetGains(const Channel& channel, float& left, float& right) const {
     float level = (channel.volume / 255.0f) * (effectsVolume_ / 255.0f);
     left = right = level;
-    if (channel.pan != kTrueStereoPan) {
-        float position = channel.pan / 255.0f;
-        left *= std::min(1.0f, 2.0f * (1.0f - position));
-        right *= std::min(1.0f, 2.0f * position);
-    }
+    if (channel.pan < kCentrePan && channel.pan != kTrueStereoPan)
+        right *= channel.pan / float(kCentrePan);
+    else if (channel.pan > kCentrePan)
+        left *= (255 - channel.pan) / float(255 - kCentrePan);
 }
 
 // Source frames from the channel's position on, as float stereo: a looping sample wraps
