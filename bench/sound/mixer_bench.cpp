@@ -23,7 +23,7 @@ void mixThirtyTwoChannels(benchmark::State& state) {
     for (int i = 0; i < 32; ++i) {
         int rate = rates[i % 4];
         int channels = 1 + i % 2;
-        files.push_back(soundtest::makeWav(rate, channels, 16, soundtest::sine(rate, channels, 200.0 + 20 * i, rate)));
+        files.push_back(sound::writeWav(rate, channels, 16, soundtest::sine(rate, channels, 200.0 + 20 * i, rate)));
         sound::Sample* sample = engine.loadSampleFromMemory(-1, files.back().data(), 0, int(files.back().size()));
         engine.setLoopMode(sample, sound::LoopMode::Normal);
         int channel = engine.playSample(-1, sample);

@@ -21,6 +21,8 @@ public:
     virtual bool open(FrameSource& source, int rate, int bufferFrames) = 0;
     // Stops pulling; when it returns, no pull is running any more.
     virtual void close() = 0;
+    // True when the frames reach a real device that someone can hear.
+    virtual bool audible() const { return false; }
 };
 
 } // namespace sound

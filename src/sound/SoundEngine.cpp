@@ -159,6 +159,11 @@ bool SoundEngine::started() const {
     return started_;
 }
 
+bool SoundEngine::audible() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return started_ && output_->audible();
+}
+
 void SoundEngine::setEffectsVolume(int volume) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (started_)

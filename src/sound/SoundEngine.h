@@ -63,6 +63,8 @@ public:
     // Stops the output and frees every sample, stream and song.
     void close();
     bool started() const;
+    // True when the engine plays through a real device (not a dummy driver or silence).
+    bool audible() const;
 
     // Effects master volume 0..255 (clamped), applied to every sample and stream channel.
     void setEffectsVolume(int volume);

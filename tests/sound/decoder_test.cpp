@@ -37,13 +37,13 @@ constexpr size_t kDataSize = 40;
 TEST(WavDecoder, SixteenBitStereoComesBackExactly) {
     std::vector<int16_t> pcm = {0, -1, 32767, -32768, 1234, -4321};
     int rate = 0, channels = 0;
-    EXPECT_EQ(decodeBytes(makeWav(11025, 2, 16, pcm), rate, channels), pcm);
+    EXPECT_EQ(decodeBytes(writeWav(11025, 2, 16, pcm), rate, channels), pcm);
     EXPECT_EQ(rate, 11025);
     EXPECT_EQ(channels, 2);
 }
 
 TEST(WavDecoder, EightBitIsUnsignedAroundTheMiddle) {
-    std::vector<uint8_t> wav = makeWav(8000, 1, 8, {0, 0, 0, 0});
+    std::vector<uint8_t> wav = writeWav(8000, 1, 8, {0, 0, 0, 0});
     wav[44] = 0x80;
     wav[45] = 0x00;
     wav[46] = 0xFF;
@@ -54,8 +54,17 @@ TEST(WavDecoder, EightBitIsUnsignedAroundTheMiddle) {
     EXPECT_EQ(channels, 1);
 }
 
+TEST(WavDecoder, OddDataChunkIsPaddedWhenWritten) {
+    std::vector<uint8_t> wav = writeWav(8000, 1, 8, {256, 512, 768});
+    EXPECT_EQ(wav.size(), size_t(44 + 3 + 1));
+    WavFormat format;
+    ASSERT_TRUE(parseWav(wav.data(), wav.size(), format));
+    EXPECT_EQ(format.frames, 3);
+    EXPECT_EQ(format.data[2], 128 + 3);
+}
+
 TEST(WavDecoder, SkipsUnknownChunksWithTheirPadByte) {
-    std::vector<uint8_t> wav = makeWav(22050, 1, 16, {7, 8});
+    std::vector<uint8_t> wav = writeWav(22050, 1, 16, {7, 8});
     // An odd-sized "LIST" chunk (3 bytes plus one pad byte) before the data chunk.
     std::vector<uint8_t> list = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
     wav.insert(wav.begin() + 36, list.begin(), list.end());
@@ -66,7 +75,7 @@ TEST(WavDecoder, SkipsUnknownChunksWithTheirPadByte) {
 }
 
 TEST(WavDecoder, DataSizeIsCutToWholeFrames) {
-    std::vector<uint8_t> wav = makeWav(22050, 2, 16, {1, 2, 3, 4});
+    std::vector<uint8_t> wav = writeWav(22050, 2, 16, {1, 2, 3, 4});
     setU32(wav, kDataSize, 7);
     wav.resize(44 + 7);
     WavFormat format;
@@ -75,7 +84,7 @@ TEST(WavDecoder, DataSizeIsCutToWholeFrames) {
 }
 
 TEST(WavDecoder, RefusesLyingOrBrokenHeaders) {
-    std::vector<uint8_t> good = makeWav(22050, 1, 16, {1, 2, 3, 4});
+    std::vector<uint8_t> good = writeWav(22050, 1, 16, {1, 2, 3, 4});
     WavFormat format;
     ASSERT_TRUE(parseWav(good.data(), good.size(), format));
 
@@ -113,7 +122,7 @@ TEST(WavDecoder, RefusesLyingOrBrokenHeaders) {
 
 TEST(WavDecoder, AcceptsExtensiblePcm) {
     std::vector<int16_t> pcm = {100, -100};
-    std::vector<uint8_t> wav = makeWav(48000, 1, 16, pcm);
+    std::vector<uint8_t> wav = writeWav(48000, 1, 16, pcm);
     setU32(wav, 16, 40);
     wav[20] = 0xFE;
     wav[21] = 0xFF;
@@ -128,7 +137,7 @@ TEST(WavDecoder, AcceptsExtensiblePcm) {
 
 TEST(WavDecoder, RewindStartsOver) {
     std::vector<int16_t> pcm = {1, 2, 3};
-    std::vector<uint8_t> wav = makeWav(22050, 1, 16, pcm);
+    std::vector<uint8_t> wav = writeWav(22050, 1, 16, pcm);
     std::unique_ptr<Decoder> decoder = openDecoder(wav.data(), wav.size());
     ASSERT_TRUE(decoder);
     int16_t out[8];

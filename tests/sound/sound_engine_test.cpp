@@ -47,7 +47,7 @@ protected:
     }
 
     Sample* loadWav(int rate, int channels, const std::vector<int16_t>& pcm, LoopMode mode = LoopMode::Off) {
-        files_.push_back(makeWav(rate, channels, 16, pcm));
+        files_.push_back(writeWav(rate, channels, 16, pcm));
         Sample* sample = engine_.loadSampleFromMemory(SoundEngine::kAnySlot, files_.back().data(), 0, int(files_.back().size()));
         if (sample != nullptr)
             engine_.setLoopMode(sample, mode);
@@ -55,7 +55,7 @@ protected:
     }
 
     Stream* openWavStream(const std::vector<int16_t>& pcm, LoopMode mode) {
-        files_.push_back(makeWav(kRate, 1, 16, pcm));
+        files_.push_back(writeWav(kRate, 1, 16, pcm));
         return engine_.openStreamFromMemory(files_.back().data(), 0, int(files_.back().size()), mode);
     }
 
@@ -98,7 +98,7 @@ TEST(SoundEngineSetup, SetUpFailsOnceRunningAndWorksAgainAfterClose) {
 
 TEST(SoundEngineSetup, NothingLoadsBeforeStart) {
     SoundEngine engine;
-    std::vector<uint8_t> wav = makeWav(kRate, 1, 16, sine(kRate, 1, 440, 100));
+    std::vector<uint8_t> wav = writeWav(kRate, 1, 16, sine(kRate, 1, 440, 100));
     EXPECT_EQ(engine.loadSampleFromMemory(-1, wav.data(), 0, int(wav.size())), nullptr);
     EXPECT_EQ(engine.openStreamFromMemory(wav.data(), 0, int(wav.size()), LoopMode::Off), nullptr);
     EXPECT_EQ(engine.playSample(-1, nullptr), -1);
@@ -112,7 +112,8 @@ TEST(SoundEngineSetup, StartsWithoutASoundCard) {
         SoundEngine engine;
         engine.setOutput(type);
         ASSERT_TRUE(engine.start(kRate, 32, 0));
-        std::vector<uint8_t> wav = makeWav(kRate, 1, 16, sine(kRate, 1, 440, 2000));
+        EXPECT_FALSE(engine.audible());
+        std::vector<uint8_t> wav = writeWav(kRate, 1, 16, sine(kRate, 1, 440, 2000));
         Sample* sample = engine.loadSampleFromMemory(-1, wav.data(), 0, int(wav.size()));
         EXPECT_GE(engine.playSample(-1, sample), 0);
         engine.close();
@@ -427,7 +428,7 @@ TEST_F(SoundEngineTest, BadDataAndBadArgumentsGiveNullOrMinusOne) {
     EXPECT_EQ(engine_.openStream("/nonexistent/music.ogg", LoopMode::Normal), nullptr);
     EXPECT_EQ(engine_.loadSong("/nonexistent/song.xm"), nullptr);
     EXPECT_EQ(engine_.loadSampleFromMemory(-1, nullptr, 0, 10), nullptr);
-    std::vector<uint8_t> wav = makeWav(kRate, 1, 16, sine(kRate, 1, 441.0, 100));
+    std::vector<uint8_t> wav = writeWav(kRate, 1, 16, sine(kRate, 1, 441.0, 100));
     EXPECT_EQ(engine_.loadSampleFromMemory(-1, wav.data(), -1, 10), nullptr);
     EXPECT_EQ(engine_.loadSampleFromMemory(SoundEngine::kSampleSlots, wav.data(), 0, int(wav.size())), nullptr);
     EXPECT_EQ(engine_.playSample(-1, nullptr), -1);
@@ -442,7 +443,7 @@ TEST_F(SoundEngineTest, BadDataAndBadArgumentsGiveNullOrMinusOne) {
 }
 
 TEST_F(SoundEngineTest, MemoryOffsetSkipsLeadingBytes) {
-    std::vector<uint8_t> wav = makeWav(11025, 1, 16, sine(11025, 1, 441.0, 100));
+    std::vector<uint8_t> wav = writeWav(11025, 1, 16, sine(11025, 1, 441.0, 100));
     std::vector<uint8_t> packed(7 + wav.size(), 0xEE);
     std::copy(wav.begin(), wav.end(), packed.begin() + 7);
     Sample* sample = engine_.loadSampleFromMemory(-1, packed.data(), 7, int(wav.size()));
@@ -451,7 +452,7 @@ TEST_F(SoundEngineTest, MemoryOffsetSkipsLeadingBytes) {
 }
 
 TEST_F(SoundEngineTest, LoadingIntoAUsedSlotReplacesItsSample) {
-    std::vector<uint8_t> wav = makeWav(kRate, 1, 16, sine(kRate, 1, 441.0, 5000));
+    std::vector<uint8_t> wav = writeWav(kRate, 1, 16, sine(kRate, 1, 441.0, 5000));
     Sample* first = engine_.loadSampleFromMemory(3, wav.data(), 0, int(wav.size()));
     int channel = engine_.playSample(-1, first);
     Sample* second = engine_.loadSampleFromMemory(3, wav.data(), 0, int(wav.size()));

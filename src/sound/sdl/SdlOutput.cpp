@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cstring>
 #include <string>
 
 namespace sound {
@@ -65,6 +66,9 @@ bool SdlOutput::openDevice(int rate, int bufferFrames) {
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (device_ == 0)
         return false;
+    // The dummy and disk drivers open devices that nobody hears.
+    const char* driver = SDL_GetCurrentAudioDriver();
+    audible_ = driver != nullptr && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "disk") != 0;
     SDL_PauseAudioDevice(device_, 0);
     return true;
 }
@@ -83,7 +87,7 @@ void SdlOutput::close() {
         SDL_AudioQuit();
     if (subsystemStarted_)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    driverStarted_ = subsystemStarted_ = false;
+    driverStarted_ = subsystemStarted_ = audible_ = false;
     source_ = nullptr;
 }
 

@@ -14,6 +14,7 @@ public:
 
     bool open(FrameSource& source, int rate, int bufferFrames) override;
     void close() override;
+    bool audible() const override { return audible_; }
 
 private:
     bool openDevice(int rate, int bufferFrames);
@@ -23,6 +24,7 @@ private:
     uint32_t device_ = 0;
     bool subsystemStarted_ = false; // through SDL_InitSubSystem
     bool driverStarted_ = false;    // through SDL_AudioInit, for the dummy driver
+    bool audible_ = false;          // a device of a driver that reaches speakers is open
 };
 
 } // namespace sound
