@@ -1,0 +1,16 @@
+// Where the program looks for its files: the executable's directory, then the current
+// directory, then the installed data directory.
+#pragma once
+
+#include "lang/String.h"
+
+namespace lang {
+
+// The directory of the running executable, without a trailing "/".
+String programDirectory();
+
+// The first existing file of that name along the search path; an absolute name is taken as it
+// is. Empty when nothing is found.
+String findFile(const String& name);
+
+} // namespace lang
