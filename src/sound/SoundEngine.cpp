@@ -114,22 +114,32 @@ std::unique_ptr<Output> SoundEngine::makeOutput() const {
 
 bool SoundEngine::start(int mixRate, int channelCount, unsigned flags) {
     std::lock_guard<std::mutex> lifecycle(lifecycleMutex_);
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (started_ || flags != 0 || mixRate < 8000 || mixRate > 48000 || channelCount < 1 || channelCount > kIndexMask + 1)
-        return false;
-    bool custom = customOutput_ != nullptr;
-    std::unique_ptr<Output> output = custom ? std::move(customOutput_) : makeOutput();
-    mixer_ = std::make_unique<Mixer>(mixRate, channelCount);
-    slots_.resize(kSampleSlots);
-    int bufferFrames = int(int64_t(bufferMs_) * mixRate / 1000);
-    // A pull may start before open() returns; it waits for this lock and finds the mixer ready.
-    if (!output->open(*this, mixRate, bufferFrames)) {
-        if (custom) {
-            mixer_.reset();
+    std::unique_ptr<Output> output;
+    bool custom = false;
+    int bufferFrames = 0;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (started_ || flags != 0 || mixRate < 8000 || mixRate > 48000 || channelCount < 1 ||
+            channelCount > kIndexMask + 1)
             return false;
-        }
+        custom = customOutput_ != nullptr;
+        output = custom ? std::move(customOutput_) : makeOutput();
+        mixer_ = std::make_unique<Mixer>(mixRate, channelCount);
+        slots_.resize(kSampleSlots);
+        bufferFrames = int(int64_t(bufferMs_) * mixRate / 1000);
+    }
+    // Opened without the lock: the output's thread may pull at once, and a device lock of the
+    // output must never be taken while this engine's lock is held.
+    bool opened = output->open(*this, mixRate, bufferFrames);
+    if (!opened && !custom) {
         output = std::make_unique<NullOutput>(NullOutput::Pacing::RealTime); // no device: run silent
-        output->open(*this, mixRate, bufferFrames);
+        opened = output->open(*this, mixRate, bufferFrames);
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!opened) {
+        mixer_.reset();
+        slots_.clear();
+        return false;
     }
     output_ = std::move(output);
     started_ = true;

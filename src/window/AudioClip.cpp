@@ -324,8 +324,10 @@ void AudioClip::setVolume(int32_t newVolume) {
 }
 
 void AudioClip::setFrequencyScale(float scale) {
+    // Under the monitor like every other call, so the stored channel is never read while
+    // another thread replaces it. The engine ignores the call while it is not running.
+    SyncGuard guard(audioMonitor());
     frequencyScale = scale;
-    // The engine is thread-safe on its own; this call skips the audio monitor.
     if (channel != -1)
         engine().setFrequency(channel, int32_t(scale * float(defaultFrequency)));
 }
