@@ -13,7 +13,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <atomic>
 #include <map>
+#include <thread>
 
 using window::AudioClip;
 
@@ -345,4 +347,29 @@ TEST_F(AudioClipTest, LoadingAnotherSoundReplacesTheFirst) {
     EXPECT_EQ(sound->getChannel(), -1);
     EXPECT_EQ(sound->getKind(), AudioClip::KindStream);
     EXPECT_EQ(sound->getName(), lang::String("+music.ogg"));
+}
+
+TEST_F(AudioClipTest, ClipsAreSharedBetweenGameThreadsAndTheOutputThread) {
+    lang::Ref<AudioClip> sound = clip("+tone.wav", AudioClip::KindSample);
+    std::atomic<bool> done{false};
+    std::thread output([&] {
+        while (!done)
+            render(256);
+    });
+    std::thread input([&] {
+        for (int i = 0; i < 500; ++i) {
+            sound->play();
+            sound->setVolume(i % 256);
+        }
+    });
+    for (int i = 0; i < 500; ++i) {
+        sound->setFrequencyScale(1.0f + (i % 10) / 10.0f);
+        sound->update();
+    }
+    input.join();
+    done = true;
+    output.join();
+    sound->stop();
+    EXPECT_FALSE(sound->isPlaying());
+    EXPECT_EQ(sound->getChannel(), -1);
 }
