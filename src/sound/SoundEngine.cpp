@@ -293,13 +293,17 @@ bool SoundEngine::setLoopMode(Stream* stream, LoopMode mode) {
     return true;
 }
 
+void SoundEngine::stopChannelOf(const Stream* stream) {
+    int playing = mixer_->channelOf(stream);
+    if (playing >= 0)
+        mixer_->stop(playing);
+}
+
 int SoundEngine::playStream(int channel, Stream* stream) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsStream(stream))
         return -1;
-    int playing = mixer_->channelOf(stream);
-    if (playing >= 0)
-        mixer_->stop(playing);
+    stopChannelOf(stream);
     stream->restart();
     return startOn(channel, nullptr, stream);
 }
@@ -308,9 +312,7 @@ bool SoundEngine::stopStream(Stream* stream) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsStream(stream))
         return false;
-    int playing = mixer_->channelOf(stream);
-    if (playing >= 0)
-        mixer_->stop(playing);
+    stopChannelOf(stream);
     stream->restart();
     return true;
 }
@@ -320,9 +322,7 @@ void SoundEngine::closeStream(Stream* stream) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsStream(stream))
         return;
-    int playing = mixer_->channelOf(stream);
-    if (playing >= 0)
-        mixer_->stop(playing);
+    stopChannelOf(stream);
     closed = takeOut(streams_, stream);
 }
 

@@ -131,6 +131,7 @@ private:
     int startOn(int channel, Sample* sample, Stream* stream);
     bool ownsSample(const Sample* sample) const;
     bool ownsStream(const Stream* stream) const;
+    void stopChannelOf(const Stream* stream);
     bool ownsSong(const Song* song) const;
     std::unique_ptr<Output> makeOutput() const;
     template <typename Change> bool changeChannel(int channel, Change change);

@@ -21,6 +21,16 @@ std::vector<int16_t> decodeBytes(const std::vector<uint8_t>& bytes, int& rate, i
     return pcm;
 }
 
+// Mono PCM as the stereo frames the measurements take.
+std::vector<int16_t> bothSides(const std::vector<int16_t>& mono) {
+    std::vector<int16_t> stereo;
+    for (int16_t value : mono) {
+        stereo.push_back(value);
+        stereo.push_back(value);
+    }
+    return stereo;
+}
+
 void setU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i)
         bytes[at + i] = uint8_t(value >> (8 * i));
@@ -157,12 +167,7 @@ TEST(VorbisDecoder, DecodesTheEncodedLengthAndPitch) {
     EXPECT_EQ(rate, 22050);
     EXPECT_EQ(channels, 1);
     ASSERT_EQ(pcm.size(), size_t(kFrames)); // the last granule position trims the padding
-    std::vector<int16_t> stereo;
-    for (int16_t value : pcm) {
-        stereo.push_back(value);
-        stereo.push_back(value);
-    }
-    EXPECT_NEAR(zeroCrossings(stereo, 0), 882, 2);
+    EXPECT_NEAR(zeroCrossings(bothSides(pcm), 0), 882, 2);
 }
 
 TEST(VorbisDecoder, StereoKeepsItsSides) {
@@ -202,12 +207,7 @@ TEST(MpegDecoder, DecodesGaplessToTheOriginalLength) {
     EXPECT_EQ(rate, 22050);
     EXPECT_EQ(channels, 1);
     EXPECT_EQ(pcm.size(), size_t(11025)); // encoder delay and padding removed
-    std::vector<int16_t> stereo;
-    for (int16_t value : pcm) {
-        stereo.push_back(value);
-        stereo.push_back(value);
-    }
-    EXPECT_NEAR(zeroCrossings(stereo, 0), 440, 3);
+    EXPECT_NEAR(zeroCrossings(bothSides(pcm), 0), 440, 3);
 }
 
 TEST(MpegDecoder, RewindGivesTheSameFrames) {
