@@ -33,23 +33,16 @@ lang::Ref<sprite::User> openedUser()
     return user;
 }
 
-void BM_GetInt(benchmark::State& state)
+// Reads one DWORD value by its path.
+void BM_GetInt(benchmark::State& state, const char* path)
 {
     auto user = openedUser();
-    user->setInt("VOLUMEMUSIC", 120);
+    user->setInt(path, 120);
     for (auto _ : state)
-        benchmark::DoNotOptimize(user->getInt("VOLUMEMUSIC", 0));
+        benchmark::DoNotOptimize(user->getInt(path, 0));
 }
-BENCHMARK(BM_GetInt);
-
-void BM_GetIntInSubkey(benchmark::State& state)
-{
-    auto user = openedUser();
-    user->setInt("Bob\\Blitz\\LEVEL", 7);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(user->getInt("Bob\\Blitz\\LEVEL", 0));
-}
-BENCHMARK(BM_GetIntInSubkey);
+BENCHMARK_CAPTURE(BM_GetInt, root, "VOLUMEMUSIC");
+BENCHMARK_CAPTURE(BM_GetInt, subkey, "Bob\\Blitz\\LEVEL");
 
 void BM_SetIntGetIntPair(benchmark::State& state)
 {

@@ -57,14 +57,18 @@ protected:
         return user;
     }
 
-    // A store with enough values to fill several pages of its file.
-    void makeFullFile()
+    // A store with enough values to fill many pages of its file; returns the file's bytes.
+    std::string makeFullFile()
     {
         auto user = lang::adopt(new User());
         user->open("Kipto2");
         for (int32_t i = 0; i < 40; i++)
             user->writeChunked(lang::String("P") + i + "\\userdata", saveOfRound(i));
         user->setInt("KEPT", 1);
+        user.reset();
+        std::string bytes = contentsOf(fileOf("Kipto2"));
+        EXPECT_GT(bytes.size(), 20u * 4096u);
+        return bytes;
     }
 
     // The file stays as it is and the game runs on defaults it keeps in memory.
@@ -94,9 +98,7 @@ TEST_F(UserRecovery, AFileThatIsNoDatabaseIsLeftAlone)
 
 TEST_F(UserRecovery, ATruncatedFileIsLeftAlone)
 {
-    makeFullFile();
-    std::string whole = contentsOf(fileOf("Kipto2"));
-    ASSERT_GT(whole.size(), 20u * 4096u);
+    std::string whole = makeFullFile();
     std::string truncated = whole.substr(0, whole.size() / 2);
     writeFile(fileOf("Kipto2"), truncated);
     expectUnusedFile(truncated);
@@ -104,11 +106,8 @@ TEST_F(UserRecovery, ATruncatedFileIsLeftAlone)
 
 TEST_F(UserRecovery, ADamagedPageIsFoundBeforeAnythingIsWritten)
 {
-    makeFullFile();
-    std::string damaged = contentsOf(fileOf("Kipto2"));
-    ASSERT_GT(damaged.size(), 8u * 4096u);
-    for (size_t i = 5 * 4096; i < 6 * 4096; i++)
-        damaged[i] = static_cast<char>(0xA5);
+    std::string damaged = makeFullFile();
+    std::fill(damaged.begin() + 5 * 4096, damaged.begin() + 6 * 4096, static_cast<char>(0xA5));
     writeFile(fileOf("Kipto2"), damaged);
     expectUnusedFile(damaged);
 }
