@@ -1,8 +1,7 @@
 // Entry function of Kipto2.
-#include <cstdio>
+#include "GameMain.h"
 
 int main()
 {
-    std::puts("Kipto2: the game is not assembled yet; the class library is being built.");
-    return 0;
+    return gameMain();
 }

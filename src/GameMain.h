@@ -1,0 +1,5 @@
+// The body of the program's entry function: opens the package, runs the game's window until
+// the player leaves, and takes everything down again. Answers the process's exit code.
+#pragma once
+
+int gameMain();

@@ -1,0 +1,136 @@
+#include "MyFrame.h"
+
+#include "game/Kipto2Canvas.h"
+#include "lang/FileSearch.h"
+#include "lang/ResourceFile.h"
+#include "lang/SyncGuard.h"
+#include "sprite/GraphicsClip.h"
+#include "window/Cursor.h"
+#include "window/Graphics.h"
+#include "window/PixelImage.h"
+#include "window/Platform.h"
+
+#include <algorithm>
+
+namespace {
+
+const window::ColorBase LoadingBackground(80, 80, 76, 255);
+
+bool hasPixels(window::ImageBase* image)
+{
+    return image && image->getPixels() && image->getWidth() > 0 && image->getHeight() > 0;
+}
+
+} // namespace
+
+MyFrame::MyFrame() : sprite::LoaderFrame2(Width, Height) {}
+
+MyFrame::~MyFrame() = default;
+
+void MyFrame::loadLogo()
+{
+    const lang::String folder = baseDir.isEmpty() ? lang::programDirectory() : baseDir;
+    for (const char* name : {"loading.gif", "loading.png", "loading.jpg"}) {
+        lang::Ref<window::ImageBase> candidate = lang::adopt<window::ImageBase>(new window::PixelImage(folder + "/" + name));
+        if (hasPixels(candidate.get())) {
+            logo = candidate;
+            return;
+        }
+    }
+    lang::Ref<window::ImageBase> packaged = lang::adopt<window::ImageBase>(new window::PixelImage("+logo"));
+    if (hasPixels(packaged.get()))
+        logo = packaged;
+}
+
+bool MyFrame::create(window::Component* parentComponent, const util::RectangleNM& area)
+{
+    if (!sprite::LoaderFrame2::create(parentComponent, area))
+        return false;
+    setBackground(LoadingBackground);
+    loadLogo();
+    logoTop = logo ? (height - logo->getHeight()) / 2 : 0;
+    loadingBar = lang::adopt<window::ImageBase>(new window::PixelImage("+loading"));
+    setTitle(lang::ResourceFile::loadText("IDS_GAMETITLE").c_str());
+
+    lang::Ref<Kipto2Canvas> gameCanvas = lang::adopt(new Kipto2Canvas);
+    setCurrentCanvas(gameCanvas.get());
+    gameCanvas->create(this, util::RectangleNM(0, 0, width, height));
+    lang::String registryName = lang::ResourceFile::loadText("REGISTRYNAME");
+    if (registryName.isEmpty())
+        registryName = "Kipto2";
+    init(gameCanvas.get(), "+datfile", registryName);
+    setVisible(true);
+    gameCanvas->setCursor(window::Cursor::getWait());
+    window::platform::setTimer(this, RepaintTimer, RepaintPeriodMs);
+    startLoading();
+    gameCanvas->requestFocus();
+    return true;
+}
+
+double MyFrame::loadedShare(const sprite::GameCanvas3* gameCanvas)
+{
+    if (!gameCanvas || gameCanvas->getLoadTotal() <= 0)
+        return 0.0;
+    return std::clamp(double(gameCanvas->getLoadProgress()) / gameCanvas->getLoadTotal(), 0.0, 1.0);
+}
+
+void MyFrame::paint(window::Graphics* graphics)
+{
+    SyncGuard guard(this);
+    lang::Ref<window::Graphics> screen = lang::adopt(graphics->create());
+    if (!screen)
+        return;
+    if (logo)
+        screen->drawImage(logo.get(), (width - logo->getWidth()) / 2, logoTop);
+    else
+        screen->fillRect(0, 0, width, height, LoadingBackground.getValue());
+    if (loadingBar) {
+        loadingBar->ensurePixels();
+        if (hasPixels(loadingBar.get())) {
+            const int32_t shown = int32_t(loadingBar->getWidth() * loadedShare(canvas.get()));
+            lang::Ref<window::Graphics> bar = lang::adopt(screen->create());
+            if (bar) {
+                sprite::narrowClip(*bar, util::RectangleNM(BarLeft, BarTop, shown, BarHeight));
+                bar->drawImage(loadingBar.get(), BarLeft, BarTop);
+                bar->dispose();
+            }
+        }
+    }
+    screen->dispose();
+}
+
+window::MessageResult MyFrame::handleMessage(uint32_t message, window::WParam wParam, window::LParam lParam)
+{
+    if (message == window::MsgTimer) {
+        // The loading screen follows the loading bar.
+        window::Component::repaint();
+        return 0;
+    }
+    return sprite::LoaderFrame2::handleMessage(message, wParam, lParam);
+}
+
+void MyFrame::onActivate(bool active)
+{
+    if (canvas) {
+        if (active)
+            canvas->windowActivated();
+        else
+            canvas->windowDeactivated();
+    }
+    sprite::LoaderFrame2::onActivate(active);
+}
+
+void MyFrame::exit()
+{
+    if (canvas)
+        canvas->saveOnExit();
+    sprite::LoaderFrame2::exit();
+}
+
+void MyFrame::hideLoadingScreen()
+{
+    window::platform::killTimer(this, RepaintTimer);
+    sprite::LoaderFrame2::hideLoadingScreen();
+    SyncGuard guard(this);
+    logo.reset();
+}

@@ -1,0 +1,44 @@
+// The game's window: 800 x 600, with the loading screen (the logo and a progress bar that
+// grows as the sprite tables load) until the game canvas takes over.
+#pragma once
+
+#include "sprite/LoaderFrame2.h"
+#include "window/ImageBase.h"
+
+class MyFrame : public sprite::LoaderFrame2 {
+public:
+    static constexpr int32_t Width = 800;
+    static constexpr int32_t Height = 600;
+    // Where the loading bar lies, and how often the loading screen is repainted.
+    static constexpr int32_t BarLeft = 286;
+    static constexpr int32_t BarTop = 359;
+    static constexpr int32_t BarHeight = 100;
+    static constexpr int32_t RepaintTimer = 1;
+    static constexpr int32_t RepaintPeriodMs = 60;
+
+    MyFrame();
+    ~MyFrame() override;
+
+    // Opens the window, the canvas and the settings, shows the loading screen and starts
+    // loading.
+    bool create(window::Component* parent, const util::RectangleNM& bounds) override;
+    // The loading screen.
+    void paint(window::Graphics* graphics) override;
+    window::MessageResult handleMessage(uint32_t message, window::WParam wParam, window::LParam lParam) override;
+    void onActivate(bool active) override;
+    // The game saves what it keeps, then the normal exit.
+    void exit() override;
+    void hideLoadingScreen() override;
+
+    // The share of the loading bar drawn: progress over total, 0 to 1.
+    static double loadedShare(const sprite::GameCanvas3* canvas);
+
+    const char* getClassName() const override { return "MyFrame"; }
+
+private:
+    void loadLogo();
+
+    lang::Ref<window::ImageBase> logo;
+    lang::Ref<window::ImageBase> loadingBar;
+    int32_t logoTop = 0;
+};

@@ -1,0 +1,58 @@
+#include "sprite/BoundsSprite.h"
+
+#include <cstring>
+
+namespace sprite {
+
+BoundsSprite::BoundsSpriteClass BoundsSprite::classObject("BoundsSprite");
+
+BoundsSprite::BoundsSprite()
+{
+    anchor = AnchorLeft | AnchorTop;
+}
+
+BoundsSprite::BoundsSprite(int32_t left, int32_t top, int32_t width, int32_t height)
+    : SpriteBase(left + width / 2, top + height / 2), width(width), height(height)
+{
+    anchor = AnchorLeft | AnchorTop;
+    computeBounds();
+}
+
+bool BoundsSprite::init(window::ImageArray*, lang::IntArray* numbers)
+{
+    setLocation(numberAt(numbers, 0), numberAt(numbers, 1));
+    setSize(numberAt(numbers, 2), numberAt(numbers, 3));
+    return true;
+}
+
+SpriteBase* BoundsSprite::duplicate()
+{
+    auto* copy = new BoundsSprite;
+    copyBoundsStateTo(*copy);
+    return copy;
+}
+
+void BoundsSprite::setSize(int32_t newWidth, int32_t newHeight)
+{
+    if (newWidth == width && newHeight == height)
+        return;
+    const int32_t anchorX = getX();
+    const int32_t anchorY = getY();
+    width = newWidth;
+    height = newHeight;
+    resizeKeepingAnchor(anchorX, anchorY);
+}
+
+void BoundsSprite::copyBoundsStateTo(BoundsSprite& other) const
+{
+    copyStateTo(other);
+    other.width = width;
+    other.height = height;
+}
+
+bool BoundsSprite::isInstanceOf(const char* className) const
+{
+    return std::strcmp(className, "BoundsSprite") == 0 || SpriteBase::isInstanceOf(className);
+}
+
+} // namespace sprite
