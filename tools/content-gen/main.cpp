@@ -1,0 +1,37 @@
+// kipto2-content-gen: draws the pictures and synthesises the sounds of the data package.
+#include "Commands.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+const char Usage[] =
+    "usage: kipto2-content-gen COMMAND OUTDIR LIST [SOURCE...]\n"
+    "  sounds    every sound of the sound table and the music\n"
+    "Writes the files into OUTDIR and one NAME=PATH line per package item into LIST.\n";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 4) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    const std::string command = argv[1];
+    const std::string outDir = argv[2];
+    const std::string list = argv[3];
+    try {
+        std::filesystem::create_directories(outDir);
+        if (command == "sounds")
+            return contentgen::makeSounds(outDir, list);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "kipto2-content-gen %s: %s\n", command.c_str(), e.what());
+        return 1;
+    }
+    std::fputs(Usage, stderr);
+    return 2;
+}
