@@ -7,5 +7,7 @@
 namespace contentgen {
 
 int makeSounds(const std::string& outDir, const std::string& listPath);
+// Item pictures and item texts from the catalogue source.
+int makeItems(const std::string& outDir, const std::string& listPath, const std::string& cataloguePath);
 
 } // namespace contentgen

@@ -11,6 +11,7 @@ namespace {
 const char Usage[] =
     "usage: kipto2-content-gen COMMAND OUTDIR LIST [SOURCE...]\n"
     "  sounds    every sound of the sound table and the music\n"
+    "  items     item pictures and texts; SOURCE is the catalogue (content/items.txt)\n"
     "Writes the files into OUTDIR and one NAME=PATH line per package item into LIST.\n";
 
 } // namespace
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
         std::filesystem::create_directories(outDir);
         if (command == "sounds")
             return contentgen::makeSounds(outDir, list);
+        if (command == "items" && argc == 5)
+            return contentgen::makeItems(outDir, list, argv[4]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kipto2-content-gen %s: %s\n", command.c_str(), e.what());
         return 1;
