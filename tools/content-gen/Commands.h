@@ -7,7 +7,12 @@
 namespace contentgen {
 
 int makeSounds(const std::string& outDir, const std::string& listPath);
-// Item pictures and item texts from the catalogue source.
+// Item pictures from the catalogue source.
+// The engine-level pictures, the UI kit, fonts and digits; labelled buttons from a source.
+int makeUi(const std::string& outDir, const std::string& listPath, const std::string& buttonsPath);
 int makeItems(const std::string& outDir, const std::string& listPath, const std::string& cataloguePath);
+
+// The texts of texts.txt, then the shop and item names of the catalogue.
+int makeTexts(const std::string& outDir, const std::string& listPath, const std::string& textsPath, const std::string& cataloguePath);
 
 } // namespace contentgen

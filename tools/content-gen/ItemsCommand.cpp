@@ -2,7 +2,6 @@
 
 #include "Catalogue.h"
 #include "Png.h"
-#include "SoundFile.h"
 #include "Sticker.h"
 #include "Style.h"
 
@@ -20,9 +19,6 @@ int makeItems(const std::string& outDir, const std::string& listPath, const std:
             const std::string picture = itemPictureName(item.shop, item.kind);
             writePng(outDir + "/" + picture + ".png", emojiSticker(emoji, item.codepoint, style::itemSize, style::itemArt));
             list << picture << "=" << outDir << "/" << picture << ".png\n";
-            const std::string text = itemTextName(item.shop, item.kind);
-            writeFile(outDir + "/" + text + ".txt", Bytes(item.text.begin(), item.text.end()));
-            list << "--text\n" << text << "=" << outDir << "/" << text << ".txt\n";
         }
     return 0;
 }

@@ -27,8 +27,8 @@ int makeSounds(const std::string& outDir, const std::string& listPath)
 
         const SoundMeasure m = measureSound(bytes);
         const std::string verdict = judgeSound(m, entry.looping);
-        std::printf("%3d %-22s %6.2fs peak %.3f rms %.3f %s %s\n", entry.index, entry.item.c_str(), double(m.frames) / kRate,
-                    m.peak, m.rms, entry.looping ? "loop-jump" : "edges", verdict.empty() ? "ok" : verdict.c_str());
+        std::printf("%3d %-22s %6.2fs peak %.3f rms %.3f %s: %s (%s)\n", entry.index, entry.item.c_str(), double(m.frames) / kRate,
+                    m.peak, m.rms, entry.looping ? "loop" : "one-shot", verdict.empty() ? "ok" : verdict.c_str(), entry.what.c_str());
         if (!verdict.empty())
             ++failures;
     }

@@ -11,7 +11,9 @@ namespace {
 const char Usage[] =
     "usage: kipto2-content-gen COMMAND OUTDIR LIST [SOURCE...]\n"
     "  sounds    every sound of the sound table and the music\n"
-    "  items     item pictures and texts; SOURCE is the catalogue (content/items.txt)\n"
+    "  ui        the loading screen, icon, UI kit, fonts and digits; SOURCE is content/buttons.txt\n"
+    "  items     item pictures; SOURCE is the catalogue (content/items.txt)\n"
+    "  texts     text items; SOURCE is content/texts.txt, then the catalogue\n"
     "Writes the files into OUTDIR and one NAME=PATH line per package item into LIST.\n";
 
 } // namespace
@@ -29,6 +31,10 @@ int main(int argc, char** argv)
         std::filesystem::create_directories(outDir);
         if (command == "sounds")
             return contentgen::makeSounds(outDir, list);
+        if (command == "ui" && argc == 5)
+            return contentgen::makeUi(outDir, list, argv[4]);
+        if (command == "texts" && argc == 6)
+            return contentgen::makeTexts(outDir, list, argv[4], argv[5]);
         if (command == "items" && argc == 5)
             return contentgen::makeItems(outDir, list, argv[4]);
     } catch (const std::exception& e) {
