@@ -15,4 +15,8 @@ int makeItems(const std::string& outDir, const std::string& listPath, const std:
 // The texts of texts.txt, then the shop and item names of the catalogue.
 int makeTexts(const std::string& outDir, const std::string& listPath, const std::string& textsPath, const std::string& cataloguePath);
 
+// The gallery table and its preview, from the generated UI pictures, items and texts.
+int makeGallery(const std::string& outDir, const std::string& listPath, const std::string& uiDir, const std::string& itemsDir,
+                const std::string& textsDir, const std::string& cataloguePath);
+
 } // namespace contentgen

@@ -100,7 +100,7 @@ Picture loadingScreen(const EmojiFont& emoji, int barX, int barY, int barW, int 
 {
     Picture out = backdrop(true);
     const Font title(style::titleFont, 150);
-    const int baseline = 300;
+    const int baseline = 290;
     const std::string name = "Kipto";
     const int textWidth = title.textWidth(name);
     const int badge = 110;
@@ -128,7 +128,7 @@ Picture loadingScreen(const EmojiFont& emoji, int barX, int barY, int barW, int 
     tagLook.fill = solid(style::white);
     tagLook.outline = 3;
     tagLook.outlineColor = style::woodDark;
-    drawCentredText(out, tag, "a week in a busy little shop", 345 - 8, tagLook);
+    drawCentredText(out, tag, "a week in a busy little shop", 336, tagLook);
 
     const uint32_t goods[] = {0x1F34E, 0x1F9F8, 0x1F381, 0x1F337, 0x26BD, 0x1F3B8, 0x1F950, 0x1F4F7};
     const int positions[][2] = {{70, 440}, {160, 500}, {250, 455}, {560, 470}, {650, 510}, {720, 430}, {90, 140}, {700, 190}};
@@ -423,7 +423,7 @@ int makeUi(const std::string& outDir, const std::string& listPath, const std::st
     fonts(out);
     digits(out);
 
-    const Font buttonFont(style::boldFont, 20);
+    const Font buttonFont(style::boldFont, 23);
     out.picture("btn_orange", buttonSheet(180, 60, orangeLook, nullptr, "", style::buttonRadius));
     out.picture("btn_sky", buttonSheet(180, 60, skyLook, nullptr, "", style::buttonRadius));
     out.picture("btn_leaf", buttonSheet(180, 60, leafLook, nullptr, "", style::buttonRadius));
@@ -456,6 +456,9 @@ int makeUi(const std::string& outDir, const std::string& listPath, const std::st
     out.picture("star_slot", starPicture(32, style::disabled, style::disabledDark));
     out.picture("twinkles", sparkleSheet(48, 8));
     out.picture("shelf", shelf(760, 30));
+    out.picture("shelf_short", shelf(258, 30));
+    out.picture("dlg_narrow", panel(270, 270));
+    out.picture("ribbon_short", ribbon(240, 60, style::berry, style::berryDark));
     return 0;
 }
 

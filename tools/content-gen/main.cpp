@@ -13,6 +13,7 @@ const char Usage[] =
     "  sounds    every sound of the sound table and the music\n"
     "  ui        the loading screen, icon, UI kit, fonts and digits; SOURCE is content/buttons.txt\n"
     "  items     item pictures; SOURCE is the catalogue (content/items.txt)\n"
+    "  gallery   the gallery table and preview; SOURCE is the ui, items and texts folders, then the catalogue\n"
     "  texts     text items; SOURCE is content/texts.txt, then the catalogue\n"
     "Writes the files into OUTDIR and one NAME=PATH line per package item into LIST.\n";
 
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
             return contentgen::makeSounds(outDir, list);
         if (command == "ui" && argc == 5)
             return contentgen::makeUi(outDir, list, argv[4]);
+        if (command == "gallery" && argc == 8)
+            return contentgen::makeGallery(outDir, list, argv[4], argv[5], argv[6], argv[7]);
         if (command == "texts" && argc == 6)
             return contentgen::makeTexts(outDir, list, argv[4], argv[5]);
         if (command == "items" && argc == 5)
