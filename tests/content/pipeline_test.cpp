@@ -147,7 +147,7 @@ TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
                             "c  ImageSprite   logo   0\n"                           // 7: one number short
                             "a  RectSprite    0 0 800 600 0\n"                      // 8: duplicate name
                             "d  ImageSprite   nopicture 0 0\n"                      // 9: missing picture
-                            "e  AnimateSprite stars 0 0 4 1\n"                      // 10: 144 px in 4 cells
+                            "e  AnimateSprite stars 0 0 5 1\n"                      // 10: 144 px in 5 cells
                             "f  NewFontSprite font_body logo 0 0\n"                 // 11: logo is no metrics table
                             "g  ImageSprite:+sub logo 0 0\n"                        // 12: no container
                             "<bogus>\n";                                            // 13
@@ -166,7 +166,7 @@ TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
     EXPECT_NE(errors.find(where + "7: error: sprite c: ImageSprite takes 2 to 2 numbers, not 1"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "8: error: duplicate sprite name a"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "9: error: picture nopicture is not in the package"), std::string::npos) << errors;
-    EXPECT_NE(errors.find(where + "10: error: sprite e: picture stars (144x48) does not split into 4x1 cells"), std::string::npos) << errors;
+    EXPECT_NE(errors.find(where + "10: error: sprite e: picture stars (144x48) does not split into 5x1 cells"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "11: error: font font_body: glyph of code"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "12: error: sprite g: ImageSprite is no container"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "13: error: unknown section <bogus>"), std::string::npos) << errors;
