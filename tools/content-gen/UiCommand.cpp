@@ -356,34 +356,39 @@ void bake(Output& out, const std::string& name, const std::string& fontPath, int
     out.raw(name + "_m", encodePng(6, 256, metricsRgba(font.metrics)));
 }
 
+TextLook plain(Color color)
+{
+    TextLook look;
+    look.fill = solid(color);
+    return look;
+}
+
 void fonts(Output& out)
 {
     TextLook title = titleLook(3);
     title.fill = vertical(0, Color::hex(0xFFF3C4), 60, style::gold);
-    bake(out, "font_title", style::titleFont, 40, title, 2);
     TextLook big = titleLook(2.5f);
     big.fill = vertical(0, style::white, 40, Color::hex(0xFFE9B0));
-    bake(out, "font_big", style::titleFont, 28, big, 1);
-    TextLook button;
+    TextLook button = plain(style::white);
     button.outline = 2;
     button.outlineColor = style::woodDark;
-    bake(out, "font_button", style::boldFont, 20, button, 1);
-    TextLook body;
-    body.fill = solid(style::ink);
-    bake(out, "font_body", style::bodyFont, 17, body, 0);
-    TextLook bold;
-    bold.fill = solid(style::ink);
-    bake(out, "font_bold", style::boldFont, 17, bold, 0);
-    TextLook bubble;
-    bubble.fill = solid(style::ink);
-    bake(out, "font_bubble", style::boldFont, 14, bubble, 0);
-    TextLook small;
-    small.fill = solid(style::inkSoft);
-    bake(out, "font_small", style::bodyFont, 13, small, 0);
-    TextLook light;
+    TextLook light = plain(style::white);
     light.shadow = 1.5f;
     light.shadowColor = Color::hex(0x2B1A10, 0.6f);
-    bake(out, "font_white", style::boldFont, 17, light, 0);
+
+    struct FontSpec { const char* name; const std::string& face; int size; TextLook look; int extraAdvance; };
+    const FontSpec specs[] = {
+        {"font_title", style::titleFont, 40, title, 2},
+        {"font_big", style::titleFont, 28, big, 1},
+        {"font_button", style::boldFont, 20, button, 1},
+        {"font_body", style::bodyFont, 17, plain(style::ink), 0},
+        {"font_bold", style::boldFont, 17, plain(style::ink), 0},
+        {"font_bubble", style::boldFont, 14, plain(style::ink), 0},
+        {"font_small", style::bodyFont, 13, plain(style::inkSoft), 0},
+        {"font_white", style::boldFont, 17, light, 0},
+    };
+    for (const FontSpec& spec : specs)
+        bake(out, spec.name, spec.face, spec.size, spec.look, spec.extraAdvance);
 }
 
 void digits(Output& out)
