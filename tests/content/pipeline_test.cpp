@@ -142,14 +142,14 @@ TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
     const std::string table = folder + "/datfile.txt";
     std::ofstream(table) << "<sounds>\n+snd_click.wav\n+no_such.wav\n"           // lines 1-3
                             "<sprites>\n"                                          // 4
-                            "a  ImageSprite   logo   0 0\n"                         // 5: fine
+                            "a  Sprite        logo   0 0\n"                         // 5: fine
                             "b  NoSuchSprite  logo   0 0\n"                         // 6: unknown class
-                            "c  ImageSprite   logo   0\n"                           // 7: one number short
+                            "c  Sprite        logo   0\n"                           // 7: one number short
                             "a  RectSprite    0 0 800 600 0\n"                      // 8: duplicate name
-                            "d  ImageSprite   nopicture 0 0\n"                      // 9: missing picture
+                            "d  Sprite        nopicture 0 0\n"                      // 9: missing picture
                             "e  AnimateSprite stars 0 0 5 1\n"                      // 10: 144 px in 5 cells
                             "f  NewFontSprite font_body logo 0 0\n"                 // 11: logo is no metrics table
-                            "g  ImageSprite:+sub logo 0 0\n"                        // 12: no container
+                            "g  Sprite:+sub logo 0 0\n"                        // 12: no container
                             "<bogus>\n";                                            // 13
     std::ofstream(folder + "/tables.list") << "datfile=" << table << "\n";
     const std::string package = folder + "/test.bin";
@@ -163,12 +163,12 @@ TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
     const std::string where = table + ":";
     EXPECT_NE(errors.find(where + "3: error: sound +no_such.wav is not in the package"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "6: error: sprite b: class NoSuchSprite is not registered for tables"), std::string::npos) << errors;
-    EXPECT_NE(errors.find(where + "7: error: sprite c: ImageSprite takes 2 to 2 numbers, not 1"), std::string::npos) << errors;
+    EXPECT_NE(errors.find(where + "7: error: sprite c: Sprite takes 2 to 2 numbers, not 1"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "8: error: duplicate sprite name a"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "9: error: picture nopicture is not in the package"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "10: error: sprite e: picture stars (144x48) does not split into 5x1 cells"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "11: error: font font_body: glyph of code"), std::string::npos) << errors;
-    EXPECT_NE(errors.find(where + "12: error: sprite g: ImageSprite is no container"), std::string::npos) << errors;
+    EXPECT_NE(errors.find(where + "12: error: sprite g: Sprite is no container"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "13: error: unknown section <bogus>"), std::string::npos) << errors;
     EXPECT_EQ(errors.find(where + "5:"), std::string::npos) << errors;
 }

@@ -49,7 +49,7 @@ public:
 
     void image(const std::string& name, const std::string& picture, int x, int y)
     {
-        line(name, "ImageSprite", picture, {x, y});
+        line(name, "Sprite", picture, {x, y});
         preview_.draw(picture_(picture), x, y);
     }
 
