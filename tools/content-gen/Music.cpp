@@ -25,6 +25,15 @@ Part drums(const char* voice, const std::string& pattern, double gain, double pa
     return part;
 }
 
+Score emptyScore(double tempo, double beats, double roomSeconds)
+{
+    Score score;
+    score.tempo = tempo;
+    score.beats = beats;
+    score.roomSeconds = roomSeconds;
+    return score;
+}
+
 std::string repeat(const std::string& text, int times)
 {
     std::string out;
@@ -58,10 +67,7 @@ std::string padChords(const std::vector<std::string>& chords, double beats)
 
 Score menuLoopScore()
 {
-    Score score;
-    score.tempo = 96;
-    score.beats = 64;
-    score.roomSeconds = 1.6;
+    Score score = emptyScore(96, 64, 1.6);
     const std::string melody =
         "E5:1 G5:0.5 E5:0.5 D5:1 C5:1 | A4:1 C5:0.5 E5:0.5 A5:1.5 G5:0.5 | F5:1 E5:0.5 D5:0.5 C5:1 A4:1 | "
         "B4:1 D5:0.5 G5:0.5 F5:1 D5:1 | E5:0.5 F5:0.5 G5:1 C6:1 G5:1 | A5:1 G5:0.5 E5:0.5 C5:1 E5:1 | "
@@ -89,10 +95,7 @@ Score menuLoopScore()
 
 Score menuIntroScore()
 {
-    Score score;
-    score.tempo = 96;
-    score.beats = 14;
-    score.roomSeconds = 2.2;
+    Score score = emptyScore(96, 14, 2.2);
     score.parts.push_back(melodic("bell", "C5:0.5 E5:0.5 G5:0.5 C6:0.5 E6:1 D6:0.5 C6:0.5 | A5:0.5 C6:0.5 F6:1 G5:0.5 B5:0.5 D6:1 | "
                                           "C6+E6+G6:4 -:2", 0.5, 0.1, 0.45));
     score.parts.push_back(melodic("pad", "C4+E4+G4:4 F3+A3+C4:2 G3+B3+D4:2 C4+E4+G4:6", 0.12, -0.2, 0.5));
@@ -104,10 +107,7 @@ Score menuIntroScore()
 
 Score dayRoundScore()
 {
-    Score score;
-    score.tempo = 116;
-    score.beats = 64;
-    score.roomSeconds = 1.2;
+    Score score = emptyScore(116, 64, 1.2);
     const std::string melody =
         "C5:0.5 F5:0.5 A5:0.5 F5:0.5 G5:1 A5:1 | F5:0.5 D5:0.5 A4:1 D5:0.5 F5:0.5 E5:1 | "
         "D5:1 F5:0.5 Bb5:0.5 A5:1 G5:1 | E5:0.5 G5:0.5 C6:1 Bb5:0.5 A5:0.5 G5:1 | "
@@ -135,10 +135,7 @@ Score dayRoundScore()
 
 Score blitzRoundScore()
 {
-    Score score;
-    score.tempo = 138;
-    score.beats = 64;
-    score.roomSeconds = 1.0;
+    Score score = emptyScore(138, 64, 1.0);
     const std::string lead =
         "A5:0.75 E5:0.25 A5:0.5 C6:0.5 B5:1 G5:1 | A5:0.75 F5:0.25 A5:0.5 C6:0.5 D6:1 C6:1 | "
         "G5:0.75 E5:0.25 G5:0.5 C6:0.5 E6:1 D6:1 | B5:0.5 A5:0.5 G5:0.5 D5:0.5 G5:2 | "
@@ -186,10 +183,7 @@ Score stingerScore(int shop)
         {"glock", "C6:0.25 G5:0.25 E6:0.25 C7:1.25", "C4+E4+G4+C5:2", 0},     // own shop
     };
     const Stinger& s = stingers[shop >= 0 && shop <= 12 ? shop : 0];
-    Score score;
-    score.tempo = 120;
-    score.beats = 2;
-    score.roomSeconds = 1.2;
+    Score score = emptyScore(120, 2, 1.2);
     Part motif = melodic(s.voice, s.motif, 0.6, 0.1, 0.35);
     motif.transpose = s.transpose;
     Part chord = melodic("pad", s.chord, 0.14, -0.2, 0.4);
