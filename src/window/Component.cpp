@@ -283,6 +283,17 @@ void Component::signalDeviceLost()
     platform::postMessage(window ? window->getOwner() : this, MsgLostDevice, 0, 0);
 }
 
+void Component::setTimer(int32_t id, uint32_t periodMs)
+{
+    if (window)
+        platform::setTimer(this, id, periodMs);
+}
+
+void Component::killTimer(int32_t id)
+{
+    platform::killTimer(this, id);
+}
+
 NativeWindow* Component::getTopLevelWindow()
 {
     Component* top = this;

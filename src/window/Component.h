@@ -115,6 +115,9 @@ public:
     // (MsgLostDevice). Any thread; nothing while the program exits or the flag is set already.
     void signalDeviceLost();
     Cursor* getCursor() const { return cursor; }
+    // A window timer: MsgTimer with `id` every `periodMs` until killTimer or destruction.
+    void setTimer(int32_t id, uint32_t periodMs);
+    void killTimer(int32_t id);
 
     // Process-wide state.
     // The component that last asked for the focus (not counted).

@@ -4,6 +4,7 @@
 #include "lang/Ref.h"
 #include "lang/SyncGuard.h"
 #include "window/Graphics.h"
+#include "window/ImageBase.h"
 #include "window/LostDeviceFlag.h"
 #include "window/NativeWindow.h"
 #include "window/Platform.h"
@@ -181,9 +182,18 @@ void Frame::setTitle(const char* cp1252Title)
         window->setTitle(cp1252Title);
 }
 
+void Frame::setIcon(ImageBase* picture)
+{
+    if (!window || !picture)
+        return;
+    picture->ensurePixels();
+    if (picture->getPixels())
+        window->setIcon(picture->getPixels(), picture->getWidth(), picture->getHeight());
+}
+
 Graphics* Frame::getGraphics()
 {
-    SyncGuard guard(this);
+    std::lock_guard<std::mutex> guard(graphicsMutex);
     if (!graphics && window)
         graphics = new SoftwareWindowGraphics(window, width, height);
     if (graphics)
@@ -193,7 +203,7 @@ Graphics* Frame::getGraphics()
 
 void Frame::releaseGraphics()
 {
-    SyncGuard guard(this);
+    std::lock_guard<std::mutex> guard(graphicsMutex);
     if (graphics)
         graphics->release();
     graphics = nullptr;
@@ -308,7 +318,7 @@ MessageResult Frame::handleMessage(uint32_t message, WParam wParam, LParam lPara
         Component::handleMessage(message, wParam, lParam);
         {
             // Whoever still holds the target must not present into a window that is gone.
-            SyncGuard guard(this);
+            std::lock_guard<std::mutex> guard(graphicsMutex);
             if (graphics)
                 graphics->detachWindow();
         }

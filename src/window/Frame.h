@@ -6,8 +6,11 @@
 
 #include "window/Component.h"
 
+#include <mutex>
+
 namespace window {
 
+class ImageBase;
 class SoftwareWindowGraphics;
 
 class Frame : public Component {
@@ -29,6 +32,8 @@ public:
     virtual void onActivate(bool active);
     virtual void setLocation(int32_t x, int32_t y);
     virtual void setTitle(const char* cp1252Title);
+    // The window's icon; nothing for a picture without pixels.
+    void setIcon(ImageBase* picture);
 
     // The frame's window target, made on first use and kept; the caller releases it.
     Graphics* getGraphics() override;
@@ -59,6 +64,9 @@ protected:
     void getMinMaxInfo(MinMaxInfo* info);
 
     SoftwareWindowGraphics* graphics = nullptr;
+    // Guards `graphics` alone: painting asks for it under the display lock, and the display
+    // lock is taken after the frame's monitor.
+    std::mutex graphicsMutex;
     int32_t width;
     int32_t height;
     bool fullScreen = false;

@@ -46,6 +46,8 @@ public:
     virtual bool isMinimised() const = 0;
     virtual void minimise() = 0;
     virtual void setTitle(const char* cp1252Title) = 0;
+    // The window's icon from 0xAARRGGBB pixels (rows of `width`).
+    virtual void setIcon(const uint32_t* pixels, int32_t width, int32_t height) = 0;
     // Desktop full screen with the picture scaled to fit; false when the platform refuses.
     virtual bool setFullScreen(bool on) = 0;
     virtual bool isFullScreen() const = 0;

@@ -70,6 +70,9 @@ void showMessageBox(const char* cp1252Title, const char* cp1252Text);
 
 DesktopInfo getDesktop();
 
+// Opens a web page in the user's browser; false when that cannot be done.
+bool openUrl(const char* url);
+
 // Native cursors of the kinds of window::Cursor; none for a kind the platform cannot make.
 void* createCursor(int32_t kind);
 void showCursor(void* handle);

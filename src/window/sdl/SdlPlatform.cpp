@@ -151,6 +151,11 @@ DesktopInfo getDesktop()
     return desktop;
 }
 
+bool openUrl(const char* url)
+{
+    return url && SDL_OpenURL(url) == 0;
+}
+
 void* createCursor(int32_t kind)
 {
     if (!SDL_WasInit(SDL_INIT_VIDEO))

@@ -152,6 +152,16 @@ void SdlWindow::setTitle(const char* cp1252Title)
     SDL_SetWindowTitle(window, lang::cp1252ToUtf8(cp1252Title ? cp1252Title : "").c_str());
 }
 
+void SdlWindow::setIcon(const uint32_t* pixels, int32_t width, int32_t height)
+{
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels), width, height, 32,
+        width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon)
+        return;
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
 bool SdlWindow::setFullScreen(bool on)
 {
     if (on && fullScreenRefused)

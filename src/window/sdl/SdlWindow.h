@@ -34,6 +34,7 @@ public:
     bool isMinimised() const override;
     void minimise() override;
     void setTitle(const char* cp1252Title) override;
+    void setIcon(const uint32_t* pixels, int32_t width, int32_t height) override;
     bool setFullScreen(bool on) override;
     bool isFullScreen() const override;
     void setPosition(int32_t x, int32_t y) override;
