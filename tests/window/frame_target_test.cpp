@@ -8,6 +8,8 @@
 #include "window/PixelImage.h"
 #include "window/SoftwareWindowGraphics.h"
 
+#include <thread>
+
 namespace frametest {
 namespace {
 
@@ -146,6 +148,41 @@ TEST_F(FramePainting, SelfPaintingFrameFillsItsBackground)
     auto* target = static_cast<window::SoftwareWindowGraphics*>(graphics.get());
     EXPECT_EQ(target->getBackImage()->getPixels()[0], 0xFF50504Cu);
     EXPECT_EQ(target->getBackImage()->getPixels()[800 * 600 - 1], 0xFF50504Cu);
+}
+
+uint32_t presentedPixel(window::sdl::SdlWindow* window, int32_t x, int32_t y)
+{
+    uint32_t pixel = 0;
+    SDL_Rect one{x, y, 1, 1};
+    EXPECT_EQ(SDL_RenderReadPixels(window->getRenderer(), &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4), 0);
+    return pixel;
+}
+
+TEST_F(FramePainting, FramesFromAnotherThreadArePresentedByTheWindowThread)
+{
+    lang::Ref<window::Graphics> target = lang::adopt(canvas->getGraphics());
+    std::thread render([&] {
+        for (uint32_t colour : {0xFF0000FFu, 0xFF00FF00u}) {
+            lang::Ref<window::Graphics> frameTarget = lang::adopt(target->create());
+            frameTarget->fillRect(0, 0, 800, 600, colour);
+            frameTarget->dispose();
+        }
+    });
+    render.join();
+    EXPECT_NE(presentedPixel(sdlWindow(), 10, 10), 0xFF00FF00u);
+    pump();
+    // Two frames came while one present was waiting: the last one is shown.
+    EXPECT_EQ(presentedPixel(sdlWindow(), 10, 10), 0xFF00FF00u);
+}
+
+TEST_F(FramePainting, ResizedWindowShowsThePictureLetterboxed)
+{
+    frame->setBackground(window::ColorBase(0xFFFF0000));
+    SDL_SetWindowSize(sdlWindow()->getSdlWindow(), 1000, 600);
+    pump();
+    EXPECT_EQ(presentedPixel(sdlWindow(), 50, 300), 0xFF000000u);
+    EXPECT_EQ(presentedPixel(sdlWindow(), 500, 300), 0xFFFF0000u);
+    EXPECT_EQ(presentedPixel(sdlWindow(), 950, 300), 0xFF000000u);
 }
 
 TEST_F(FramePainting, ChildrenShareTheFramesTarget)

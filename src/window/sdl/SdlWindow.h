@@ -61,6 +61,8 @@ public:
     bool isPresenterLost() const override { return presenterLost; }
     bool restorePresenter() override;
     const char* getRendererName() const;
+    // The renderer that presents the picture (none when SDL could not make one).
+    SDL_Renderer* getRenderer() const { return renderer; }
     // Mouse buttons held (SDL_BUTTON masks) since the last press inside the window.
     uint32_t buttonsHeld = 0;
 
