@@ -29,8 +29,8 @@ export DISPLAY=:$display
 unset SDL_VIDEODRIVER
 export SDL_AUDIODRIVER=dummy
 
-for i in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start"; cat "$out/xvfb.log"; exit 1; }
+for i in $(seq 1 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb did not start"; cat "$out/xvfb.log"; exit 1; }
 
 fail() { echo "FAIL: $*"; echo "--- demo output"; cat "$out/demo.log"; exit 1; }
 # Waits until the demo printed a line matching the pattern (at most 10 s).

@@ -74,8 +74,12 @@ TEST_F(EventTranslation, RepeatedKeyIsNotAFirstPress)
 {
     key(true, SDLK_HOME);
     key(true, SDLK_HOME, 0, true);
+    key(true, SDLK_x);
+    text("x");
+    key(true, SDLK_x, 0, true);
+    text("x");
     pump();
-    EXPECT_EQ(canvas->log, (Log{"key 36 m0 first", "key 36 m0"}));
+    EXPECT_EQ(canvas->log, (Log{"key 36 m0 first", "key 36 m0", "key 120 m0 first", "key 120 m0"}));
 }
 
 TEST_F(EventTranslation, TextIsWindows1252)

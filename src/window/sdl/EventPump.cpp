@@ -42,8 +42,10 @@ std::mutex timerMutex;
 std::map<uintptr_t, TimerRecord> timers;
 uintptr_t nextTimerKey = 1;
 
-// The keyboard's modifiers as the last key event left them.
+// The keyboard's modifiers as the last key event left them, and whether that event was a
+// repeat (the text that follows it is typed by the same repeat).
 uint16_t keyModifiers = 0;
+bool lastKeyRepeated = false;
 
 void deliver(Component* target, uint32_t message, WParam wParam, LParam lParam)
 {
@@ -223,11 +225,13 @@ void handleWindowEvent(const SDL_WindowEvent& event)
     case SDL_WINDOWEVENT_FOCUS_GAINED:
         // Keys pressed or let go elsewhere sent no events here.
         keyModifiers = SDL_GetModState();
+        lastKeyRepeated = false;
         window->setInputFocus(true);
         deliver(owner.get(), MsgActivate, Active, 0);
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
         keyModifiers = SDL_GetModState();
+        lastKeyRepeated = false;
         loseCapture(window);
         window->setInputFocus(false);
         deliver(owner.get(), MsgActivate, Inactive, 0);
@@ -282,6 +286,7 @@ void handleKey(const SDL_KeyboardEvent& event)
 {
     SdlWindow* window = windowOf(event.windowID);
     keyModifiers = event.keysym.mod;
+    lastKeyRepeated = event.repeat != 0;
     if (!window)
         return;
     bool down = event.type == SDL_KEYDOWN;
@@ -317,10 +322,11 @@ void handleText(const SDL_TextInputEvent& event)
         return;
     std::string characters = lang::utf8ToCp1252(event.text, std::strlen(event.text), '\0');
     lang::Ref<Component> target = lang::retain(keyTarget(window));
+    LParam flags = lastKeyRepeated ? KeyWasDown : 0;
     for (char c : characters) {
         // Characters without a Windows-1252 code are left out.
         if (c != '\0')
-            deliver(target.get(), MsgChar, WParam(uint8_t(c)), 0);
+            deliver(target.get(), MsgChar, WParam(uint8_t(c)), flags);
     }
 }
 
