@@ -8,15 +8,10 @@ out=$2
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/demo.log
 
-# A display number nobody uses: no lock file and no socket.
-display=""
-for n in $(seq 90 140); do
-    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "no free display number"; exit 1; }
-
+# Xvfb picks a free display number itself and writes it to descriptor 3 once it is ready.
 # 1280x800 is wider than 4:3, so full screen shows bars left and right.
-Xvfb :$display -screen 0 1280x800x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+rm -f "$out/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 &
 xvfb=$!
 demo_pid=""
 cleanup() {
@@ -25,18 +20,29 @@ cleanup() {
     wait 2>/dev/null
 }
 trap cleanup EXIT
+for i in $(seq 1 300); do [ -s "$out/display" ] && break; sleep 0.1; done
+display=$(head -1 "$out/display" 2>/dev/null)
+[ -n "$display" ] || { echo "Xvfb did not start"; cat "$out/xvfb.log"; exit 1; }
 export DISPLAY=:$display
 unset SDL_VIDEODRIVER
 export SDL_AUDIODRIVER=dummy
 
-for i in $(seq 1 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb did not start"; cat "$out/xvfb.log"; exit 1; }
-
 fail() { echo "FAIL: $*"; echo "--- demo output"; cat "$out/demo.log"; exit 1; }
-# Waits until the demo printed a line matching the pattern (at most 10 s).
+# Waits until the demo printed a line matching the pattern (at most 20 s).
 wait_for() {
-    for i in $(seq 1 100); do grep -q -- "$1" "$out/demo.log" && return 0; sleep 0.1; done
+    for i in $(seq 1 200); do grep -q -- "$1" "$out/demo.log" && return 0; sleep 0.1; done
     fail "the demo never printed '$1'"
+}
+# Waits until a paint finished after the last line matching the pattern: the screen then
+# shows what the demo drew in answer to it.
+wait_for_paint_after() {
+    wait_for "$1"
+    for i in $(seq 1 100); do
+        awk -v pattern="$1" '$0 ~ pattern {seen = NR} /^painted/ && seen && NR > seen {found = 1} END {exit !found}' \
+            "$out/demo.log" && return 0
+        sleep 0.1
+    done
+    fail "no paint after '$1'"
 }
 # The colour of one screen pixel as RRGGBB.
 pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 -format "%[hex:p{0,0}]" info: | cut -c1-6; }
@@ -64,7 +70,7 @@ grep -q "^keyDown code=72 modifiers=2" "$out/demo.log" || fail "'H' not typed on
 [ "$(grep -c '^keyDown code=72 ' "$out/demo.log")" = 1 ] || fail "'H' arrived more than once"
 xdotool key Left
 wait_for "^keyDown code=1037 "
-sleep 0.3
+wait_for_paint_after "^mouseDown x=100 y=200"
 import -window root "$out/windowed.png"
 expect_pixel "$out/windowed.png" $((left + 100)) $((top + 200)) FFFF00
 expect_pixel "$out/windowed.png" $((left + 4)) $((top + 595)) 0000FF
@@ -72,8 +78,7 @@ expect_pixel "$out/windowed.png" $((left + 795)) $((top + 595)) FFFFFF
 
 # Full screen: 800x600 scaled by 4/3 to 1067x800, centred between black bars.
 xdotool key F11
-wait_for "^fullscreen on"
-sleep 0.5
+wait_for_paint_after "^fullscreen on"
 import -window root "$out/fullscreen.png"
 expect_pixel "$out/fullscreen.png" 40 400 000000
 expect_pixel "$out/fullscreen.png" 1240 400 000000
@@ -81,8 +86,7 @@ expect_pixel "$out/fullscreen.png" 120 790 0000FF
 expect_pixel "$out/fullscreen.png" 1160 790 FFFFFF
 # Picture point (400, 500) lies at screen (106 + 400 * 4/3, 500 * 4/3).
 xdotool mousemove --sync 640 667 click 1
-wait_for "^mouseDown x=400 y=500"
-sleep 0.3
+wait_for_paint_after "^mouseDown x=400 y=500"
 import -window root "$out/fullscreen-click.png"
 expect_pixel "$out/fullscreen-click.png" 640 667 FFFF00
 

@@ -107,15 +107,19 @@ void DemoFrame::paintContent(window::Graphics* graphics)
     drawTestPicture(graphics, width, height);
     if (clickX >= 0)
         graphics->fillRect(clickX - 4, clickY - 4, 9, 9, 0xFFFFFF00);
-    if (++paints == 1)
-        say("ready");
 }
 
 window::MessageResult DemoFrame::handleMessage(uint32_t message, window::WParam wParam, window::LParam lParam)
 {
     if (message == window::MsgActivate)
         say("activate %d", window::lowWord(wParam) != window::Inactive);
-    return window::Frame::handleMessage(message, wParam, lParam);
+    window::MessageResult result = window::Frame::handleMessage(message, wParam, lParam);
+    // Once the paint message is handled the picture is on the screen.
+    if (message == window::MsgPaint && ++paints == 1)
+        say("ready");
+    else if (message == window::MsgPaint)
+        say("painted %d", paints);
+    return result;
 }
 
 void DemoFrame::markClick(int32_t x, int32_t y)
