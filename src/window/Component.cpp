@@ -10,6 +10,7 @@
 #include "window/LostDeviceFlag.h"
 #include "window/NativeWindow.h"
 #include "window/Platform.h"
+#include "window/Trace.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,20 +23,6 @@ namespace {
 std::atomic<Component*> focusWindow{nullptr};
 std::atomic<bool> sleeping{false};
 std::atomic<bool> exiting{false};
-
-void trace(const char* text, long long value, const char* after = "\n")
-{
-    char line[160];
-    std::snprintf(line, sizeof line, "%s%lld%s", text, value, after);
-    lang::debugOutput(line);
-}
-
-void traceHandle(const char* text, const void* handle)
-{
-    char line[160];
-    std::snprintf(line, sizeof line, "%s%p\n", text, handle);
-    lang::debugOutput(line);
-}
 
 // The arrows, Delete and F1 to F15 deliver codes of their own: 1000 + the virtual key.
 int32_t ownKeyCode(int32_t virtualKey)
@@ -594,13 +581,13 @@ void Component::deliverRelease(bool rightButton)
 
 MessageResult Component::handlePower(WParam wParam)
 {
-    trace("WM_POWERBROADCAST: wParam = ", (long long)wParam);
+    traceValue("WM_POWERBROADCAST: wParam = ", (long long)wParam);
     if (wParam == PowerSuspend) {
         setSleeping(true);
-        trace("setSleepMode = ", 1);
+        traceValue("setSleepMode = ", 1);
     } else if (wParam == PowerResumeSuspend || wParam == PowerResumeCritical) {
         setSleeping(false);
-        trace("setSleepMode = ", 0);
+        traceValue("setSleepMode = ", 0);
         lang::Ref<Graphics> target = lang::adopt(getGraphics());
         LostDeviceFlag::get()->set(true);
         RestoreDeviceIfMainThread();

@@ -8,6 +8,7 @@
 #include "window/LostDeviceFlag.h"
 #include "window/NativeWindow.h"
 #include "window/Platform.h"
+#include "window/Trace.h"
 #include "window/SoftwareWindowGraphics.h"
 
 #include <algorithm>
@@ -25,20 +26,6 @@ std::atomic<std::thread::id> mainThread{};
 
 // Tries of RestoreDeviceIfMainThread before it leaves the rest to the retry message.
 constexpr int32_t restoreTries = 10000;
-
-void trace(const char* text, long long value)
-{
-    char line[160];
-    std::snprintf(line, sizeof line, "%s%lld\n", text, value);
-    lang::debugOutput(line);
-}
-
-void traceHandle(const char* text, const void* handle)
-{
-    char line[160];
-    std::snprintf(line, sizeof line, "%s%p\n", text, handle);
-    lang::debugOutput(line);
-}
 
 // A client size that fits the work area with room for the window's frame, keeping the
 // picture's proportions.
@@ -115,8 +102,8 @@ void Frame::setFullScreen(bool on, bool force)
     if (fullScreen == on || createdFullScreen)
         return;
     traceHandle("Entering setFullScreen(), hwnd = ", window);
-    trace("setFullScreen, Width = ", width);
-    trace("setFullScreen, Height = ", height);
+    traceValue("setFullScreen, Width = ", width);
+    traceValue("setFullScreen, Height = ", height);
     if (on) {
         lang::debugOutput("About to set fullscreen to true...\n");
         {
@@ -127,7 +114,7 @@ void Frame::setFullScreen(bool on, bool force)
             }
             fullScreen = true;
         }
-        trace("setFullScreen() to ", fullScreen);
+        traceValue("setFullScreen() to ", fullScreen);
         RestoreDeviceIfMainThread();
     } else {
         if (!windowedAllowed && !force)
@@ -224,8 +211,8 @@ bool Frame::RestoreDevice()
     if (!target)
         return false;
     bool restored = target->restoreDevice(!fullScreen);
-    trace("Frame::RestoreDevice(), fullScreen = ", fullScreen);
-    trace("Frame::RestoreDevice(), success = ", restored);
+    traceValue("Frame::RestoreDevice(), fullScreen = ", fullScreen);
+    traceValue("Frame::RestoreDevice(), success = ", restored);
     if (restored)
         LostDeviceFlag::get()->set(false);
     return restored;
@@ -254,7 +241,7 @@ void Frame::RestoreDeviceIfMainThread()
     for (int32_t count = 0; count < restoreTries; ++count) {
         if (checkDevice())
             return;
-        trace("RestoreDeviceIfMainThread(): nCount = ", count);
+        traceValue("RestoreDeviceIfMainThread(): nCount = ", count);
     }
     lang::debugOutput("RestoreDeviceIfMainThread(): forced to post message\n");
     platform::postMessage(this, MsgLostDevice, 0, 0);
@@ -271,14 +258,14 @@ void Frame::layout()
 void Frame::onSize(WParam wParam, LParam lParam)
 {
     traceHandle("WM_SIZE, original values.  HWND = ", window);
-    trace("WM_SIZE, m_width = ", width);
-    trace("WM_SIZE, m_height = ", height);
-    trace("WM_SIZE, wParam = ", (long long)wParam);
+    traceValue("WM_SIZE, m_width = ", width);
+    traceValue("WM_SIZE, m_height = ", height);
+    traceValue("WM_SIZE, wParam = ", (long long)wParam);
     size.width = bounds.width = std::min(lowSigned(lParam), width);
     size.height = bounds.height = std::min(highSigned(lParam), height);
     lang::debugOutput("WM_SIZE, new values:\n");
-    trace("WM_SIZE, m_width = ", size.width);
-    trace("WM_SIZE, m_height = ", size.height);
+    traceValue("WM_SIZE, m_width = ", size.width);
+    traceValue("WM_SIZE, m_height = ", size.height);
 }
 
 bool Frame::isPaintingSuspended() const
@@ -329,7 +316,7 @@ MessageResult Frame::handleMessage(uint32_t message, WParam wParam, LParam lPara
         bool active = lowWord(wParam) != Inactive;
         // Every other window belongs to another program, so deactivation is always reported.
         onActivate(active);
-        trace("WM_ACTIVATE: active = ", active);
+        traceValue("WM_ACTIVATE: active = ", active);
         return defaultHandling(message, wParam, lParam);
     }
     case MsgClose:

@@ -87,6 +87,14 @@ TEST_F(FrameMessages, CloseButtonClosesTheWindow)
     EXPECT_EQ(frame->getWindow(), nullptr);
 }
 
+TEST_F(FrameMessages, AltF4ClosesTheWindow)
+{
+    key(true, SDLK_F4, KMOD_LALT);
+    pump();
+    EXPECT_EQ(frame->destroys, 1);
+    EXPECT_TRUE(canvas->log.empty());
+}
+
 TEST_F(FrameMessages, MessagesForADestroyedWindowAreDropped)
 {
     window::platform::postMessage(canvas.get(), window::MsgShowWindow, 0, 0);
