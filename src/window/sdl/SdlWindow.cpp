@@ -103,6 +103,9 @@ bool SdlWindow::createRenderer()
         return false;
     }
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) == 0)
+        lang::debugOutput((lang::String("Presenting through SDL renderer ") + info.name + "\n").c_str());
     return true;
 }
 
@@ -114,14 +117,6 @@ void SdlWindow::destroyRenderer()
         SDL_DestroyRenderer(renderer);
     texture = nullptr;
     renderer = nullptr;
-}
-
-const char* SdlWindow::getRendererName() const
-{
-    SDL_RendererInfo info;
-    if (renderer && SDL_GetRendererInfo(renderer, &info) == 0)
-        return info.name;
-    return "none";
 }
 
 void SdlWindow::setVisible(bool visible)
