@@ -318,9 +318,12 @@ int32_t DialogSprite::handleMouseMoved(window::Event* event)
         if (ButtonMixin* button = ButtonMixin::of(child.get())) {
             if (button->hover(localX, localY))
                 pointerOnButton = true;
-        } else if (DialogSprite* nested = asDialog(child.get())) {
-            if (nested->isVisible() && withLocalEvent(event, [&] { return nested->handleMouseMoved(event); }) != NotHandled)
+        } else if (DialogSprite* nested = asDialog(child.get()); nested && nested->isVisible()) {
+            if (withLocalEvent(event, [&] { return nested->handleMouseMoved(event); }) != NotHandled)
                 pointerOnButton = true;
+            // Nothing under a modal pop-up lights up.
+            if (nested->isModal())
+                break;
         }
     }
     return pointerOnButton ? Action : NotHandled;

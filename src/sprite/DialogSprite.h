@@ -58,8 +58,8 @@ public:
     // The event's coordinates are those of the dialog's parent (the canvas for a top-level one).
     virtual int32_t handleMousePressed(window::Event* event);
     virtual int32_t handleMouseReleased(window::Event* event);
-    // Hover looks of the child buttons and nested dialogs; 1 when the pointer is on an enabled
-    // button, else 0.
+    // Hover looks of the child buttons and nested dialogs, from the top down to a modal nested
+    // dialog; 1 when the pointer is on an enabled button, else 0.
     virtual int32_t handleMouseMoved(window::Event* event);
     virtual void reloadChildImages();
 
