@@ -1,0 +1,85 @@
+// Loads arbitrary bytes as a sprite table, counted and then loaded, with a canvas and a small
+// package of pictures and sub-tables to name: the loader must drop what it cannot use and
+// never crash, hang or leak. The first byte picks the table's name, so that the bytes are read
+// from a disk file or from a package item and can name themselves as a sub-table.
+#include "lang/ResourceFile.h"
+#include "sprite/DataLoader.h"
+#include "sprite/GameCanvas3.h"
+#include "sprite/ImageBundleFormat.h"
+#include "window/ImageBase.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string folder;
+
+void appendWord(std::string& out, uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(char(value >> shift));
+}
+
+// The smallest valid PNG: one transparent pixel.
+const unsigned char OnePixelPng[] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49,
+    0x48, 0x44, 0x52, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x06, 0x00, 0x00, 0x00, 0x1F, 0x15, 0xC4,
+    0x89, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9C, 0x63, 0x60, 0x00, 0x02, 0x00, 0x00, 0x05, 0x00,
+    0x01, 0x7A, 0x5E, 0xAB, 0x3F, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+
+void writePackage()
+{
+    const std::string png(reinterpret_cast<const char*>(OnePixelPng), sizeof OnePixelPng);
+    const std::pair<std::string, std::string> items[] = {
+        {"pic", png},
+        {"pic_automask", png},
+        {"sub", "<sprites> a Sprite pic 1 2 b ButtonSprite pic 0 0 1 1 0 0 0 1 c DialogSprite:+sub 0 0 5 5"},
+        {"fuzz", ""},
+    };
+    std::string bytes;
+    size_t offset = 12;
+    for (const auto& item : items)
+        offset += 1 + item.first.size() + 8;
+    appendWord(bytes, 0);
+    appendWord(bytes, 0);
+    appendWord(bytes, uint32_t(std::size(items)));
+    for (const auto& item : items) {
+        bytes.push_back(char(item.first.size()));
+        bytes += item.first;
+        appendWord(bytes, uint32_t(offset));
+        appendWord(bytes, uint32_t(item.second.size()));
+        offset += item.second.size();
+    }
+    for (const auto& item : items)
+        bytes += item.second;
+    std::ofstream(folder + "/fuzz.pkg", std::ios::binary) << bytes;
+    lang::ResourceFile::add(lang::String((folder + "/fuzz.pkg").c_str()));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    char pattern[] = "/tmp/kipto2-table-fuzz-XXXXXX";
+    folder = mkdtemp(pattern) ? pattern : "/tmp";
+    writePackage();
+    sprite::DataLoader::setMessageHandler([](const char*, const char*) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string table = folder + "/table.txt";
+    std::ofstream(table, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    // Bundles named by the table read the same bytes.
+    std::ofstream(folder + "/b.bin", std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    lang::Ref<sprite::GameCanvas3> canvas = lang::adopt(new sprite::GameCanvas3);
+    lang::Ref<sprite::DataLoader> loader = lang::adopt(new sprite::DataLoader(lang::String(folder.c_str()), canvas.get(), nullptr));
+    loader->countItems("table.txt");
+    loader->load("table.txt");
+    if (window::ImageBase::hiddenLoadDepth.load() != 0 || window::ImageBase::forceImmediateLoad.load())
+        std::abort();
+    return 0;
+}
