@@ -1,11 +1,10 @@
 // Loads arbitrary bytes as a sprite table, counted and then loaded, with a canvas and a small
 // package of pictures and sub-tables to name: the loader must drop what it cannot use and
-// never crash, hang or leak. The first byte picks the table's name, so that the bytes are read
-// from a disk file or from a package item and can name themselves as a sub-table.
+// never crash, hang or leak. The bytes are also the image bundle "b.bin" and can name their own
+// table ("table.txt") as a container's sub-table.
 #include "lang/ResourceFile.h"
 #include "sprite/DataLoader.h"
 #include "sprite/GameCanvas3.h"
-#include "sprite/ImageBundleFormat.h"
 #include "window/ImageBase.h"
 
 #include <cstdlib>
@@ -36,7 +35,6 @@ void writePackage()
         {"pic", png},
         {"pic_automask", png},
         {"sub", "<sprites> a Sprite pic 1 2 b ButtonSprite pic 0 0 1 1 0 0 0 1 c DialogSprite:+sub 0 0 5 5"},
-        {"fuzz", ""},
     };
     std::string bytes;
     size_t offset = 12;

@@ -28,7 +28,8 @@ const std::vector<std::pair<std::string, size_t>> Verbs = {
     {"wait_loading_held", 0}, {"release_loading", 0}, {"wait_ready", 0}, {"move", 2}, {"drag", 2}, {"press", 2},
     {"release", 2}, {"click", 2}, {"key", 1}, {"type", 1}, {"wait", 1}, {"wait_ms", 1}, {"screenshot", 1},
     {"expect_visible", 1}, {"expect_hidden", 1}, {"expect_pixel", 3}, {"expect_frame", 2}, {"close", 0},
-    {"expect_exit", 1}, {"expect_setting", 2}};
+    {"expect_exit", 1}, {"expect_setting", 2}, {"preset_setting", 3}, {"expect_fullscreen", 1}, {"deactivate", 0},
+    {"activate", 0}};
 
 void sleepMs(int ms)
 {
@@ -89,6 +90,17 @@ bool ScriptDriver::holdsLoading() const
             return true;
     }
     return false;
+}
+
+void ScriptDriver::applyPresets()
+{
+    for (const Command& command : commands) {
+        if (command.verb != "preset_setting")
+            continue;
+        lang::Ref<sprite::User> settings = lang::adopt(new sprite::User);
+        settings->open(lang::String(command.arguments[0].c_str()));
+        settings->setInt(lang::String(command.arguments[1].c_str()), integerArgument(command, 2));
+    }
 }
 
 void ScriptDriver::start()
@@ -301,6 +313,8 @@ bool ScriptDriver::execute(const Command& command)
             return fail(command, command.arguments[0] + " is " + std::to_string(value));
         return true;
     }
+    if (verb == "preset_setting")
+        return true; // written before the program started
     if (verb == "wait_ms") {
         sleepMs(x);
         return true;
@@ -322,6 +336,19 @@ bool ScriptDriver::execute(const Command& command)
             leftHeld = false;
         }
         return waitUntilHandled(command);
+    }
+    if (verb == "deactivate" || verb == "activate") {
+        if (verb == "deactivate")
+            sdl::loseFocus(window);
+        else
+            sdl::focus(window);
+        return waitUntilHandled(command);
+    }
+    if (verb == "expect_fullscreen") {
+        sprite::LoaderFrame2* frame = currentFrame();
+        if (!frame || frame->isFullScreen() != (x != 0))
+            return fail(command, frame && frame->isFullScreen() ? "the window is full screen" : "the window is not full screen");
+        return true;
     }
     if (verb == "key") {
         if (!sdl::key(window, command.arguments[0], true) || !sdl::key(window, command.arguments[0], false))

@@ -33,6 +33,8 @@ public:
     bool load(const std::string& path);
     // True when the script looks at the loading screen (the loading gate must be armed).
     bool holdsLoading() const;
+    // Writes the settings of the script's preset_setting commands, before the program starts.
+    void applyPresets();
     void start();
     // The program has ended with this exit code; commands after "close" run now.
     void programEnded(int exitCode);

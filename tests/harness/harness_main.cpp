@@ -71,6 +71,7 @@ int main(int argc, char** argv)
     harness::ScriptDriver driver(out);
     if (!driver.load(script))
         return 2;
+    driver.applyPresets();
     if (driver.holdsLoading())
         harness::HarnessGate::arm();
     driver.start();

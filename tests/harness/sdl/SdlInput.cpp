@@ -37,6 +37,15 @@ SDL_Keycode keycodeOf(const std::string& name)
     return SDLK_UNKNOWN;
 }
 
+void windowEvent(uint32_t window, SDL_WindowEventID what)
+{
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.windowID = window;
+    event.window.event = what;
+    push(event);
+}
+
 } // namespace
 
 uint32_t findWindow()
@@ -50,11 +59,12 @@ uint32_t findWindow()
 
 void focus(uint32_t window)
 {
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.windowID = window;
-    event.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
-    push(event);
+    windowEvent(window, SDL_WINDOWEVENT_FOCUS_GAINED);
+}
+
+void loseFocus(uint32_t window)
+{
+    windowEvent(window, SDL_WINDOWEVENT_FOCUS_LOST);
 }
 
 void mouseMove(uint32_t window, int32_t x, int32_t y, bool leftHeld)
@@ -110,11 +120,7 @@ void text(uint32_t window, const std::string& utf8)
 
 void closeWindow(uint32_t window)
 {
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.windowID = window;
-    event.window.event = SDL_WINDOWEVENT_CLOSE;
-    push(event);
+    windowEvent(window, SDL_WINDOWEVENT_CLOSE);
 }
 
 bool pushMarker()

@@ -9,8 +9,10 @@ namespace harness::sdl {
 
 // The id of the program's window; 0 while there is none.
 uint32_t findWindow();
-// The window gains the keyboard focus (a headless driver never gives it).
+// The window gains the keyboard focus (a headless driver never gives it), or loses it to
+// another program.
 void focus(uint32_t window);
+void loseFocus(uint32_t window);
 // Mouse positions are window pixels; a held left button makes the move a drag.
 void mouseMove(uint32_t window, int32_t x, int32_t y, bool leftHeld);
 void mouseButton(uint32_t window, int32_t x, int32_t y, bool down);
