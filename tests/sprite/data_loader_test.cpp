@@ -265,6 +265,20 @@ TEST_F(DataLoaderTest, ImagesSectionNamesPicturesFromSpecs)
     EXPECT_EQ(loader->getImages().get("dangling"), nullptr);
 }
 
+TEST_F(DataLoaderTest, BothPartsOfADiskPictureAndMaskLieInTheBaseDirectory)
+{
+    spritetest::writeFile(folder.file("face.png"), spritetest::pngOf(4, 4, 0xFF0000FFu));
+    spritetest::writeFile(folder.file("face_mask.png"), spritetest::pngOf(2, 2, 0xFF000000u));
+    usePackage({{"t", "<images> face face.png|face_mask.png mixed face.png|+other <sprites> a Sprite face 0 0"}});
+    ASSERT_TRUE(loader->load("+t"));
+    auto* face = static_cast<window::ImageBase*>(loader->getImages().get("face"));
+    ASSERT_NE(face->getPixels(), nullptr);
+    EXPECT_TRUE(face->getHasAlpha());
+    EXPECT_EQ(face->getPixels()[0], 0xFF0000FFu) << "a black mask keeps the picture opaque";
+    auto* mixed = static_cast<window::ImageBase*>(loader->getImages().get("mixed"));
+    EXPECT_EQ(mixed->getName(), lang::String((folder.path + "/face.png|+other").c_str()));
+}
+
 TEST_F(DataLoaderTest, SettingPicturesFallBackToThePackage)
 {
     spritetest::TempFolder home;
