@@ -2,6 +2,7 @@
 // sub-tables, image bundles, counting and progress, and the message boxes.
 #include "BundleWriter.h"
 #include "io/InputStream.h"
+#include "sprite/AnimateSprite.h"
 #include "sprite/DialogSprite.h"
 #include "sprite/GameCanvas3.h"
 #include "sprite/ImageSprite.h"
@@ -173,6 +174,28 @@ TEST_F(DataLoaderTest, UnknownClassesAndRefusedEntriesAreDropped)
     EXPECT_EQ(named("x"), nullptr);
     EXPECT_EQ(canvas->getLoadProgress() - before, 1);
     EXPECT_TRUE(messages.captions.empty());
+}
+
+TEST_F(DataLoaderTest, HostileNumbersStayWithinTheLimits)
+{
+    usePackage({{"t", "<sprites> far Sprite pic 900000000000 -900000000000 big BoundsSprite -2147483648 0 2147483647 -5 "
+                      "sheet AnimateSprite pic 0 0 2147483647 2147483647 99999999999 1 1 1 "
+                      "button ButtonSprite pic 1000000000000000000000 5 0 -7 5 5 5 9"}});
+    ASSERT_TRUE(loader->load("+t"));
+    ASSERT_EQ(spriteCount(), 4);
+    EXPECT_EQ(named("far")->getReferenceX(), SpriteBase::CoordinateLimit);
+    EXPECT_EQ(named("far")->getY(), -SpriteBase::CoordinateLimit);
+    EXPECT_EQ(named("big")->getBoundsWidth(), SpriteBase::CoordinateLimit);
+    EXPECT_EQ(named("big")->getBoundsHeight(), 0);
+    auto* sheet = static_cast<sprite::AnimateSprite*>(named("sheet"));
+    EXPECT_EQ(sheet->getColumns(), sprite::AnimateSprite::MaxCells);
+    EXPECT_EQ(sheet->getFrame(), sheet->getLastFrame());
+    util::RectangleNM bounds;
+    util::Region region;
+    for (int32_t frame = 0; frame < 3; ++frame)
+        sheet->update(frame, bounds, region);
+    named("far")->moveBy(INT32_MAX, INT32_MAX);
+    EXPECT_EQ(named("far")->getReferenceX(), SpriteBase::CoordinateLimit);
 }
 
 TEST_F(DataLoaderTest, SubTablesBecomeChildrenOfContainers)
