@@ -1,5 +1,6 @@
 // Loading a sprite table of 2,000 sprites naming 300 pictures, all inside a container that
 // starts hidden: the pictures are read for their size only and decoded when first drawn.
+#include "lang/PackageFiles.h"
 #include "lang/ResourceFile.h"
 #include "sprite/DataLoader.h"
 #include "sprite/DialogSprite.h"
@@ -29,12 +30,6 @@ std::string pngBytes(int seed)
     return std::string(bytes.begin(), bytes.end());
 }
 
-void appendWord(std::string& out, uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(char(value >> shift));
-}
-
 // A package of the two tables and the pictures, written once for the whole run.
 class BenchPackage {
 public:
@@ -42,7 +37,7 @@ public:
     {
         char pattern[] = "/tmp/kipto2-table-bench-XXXXXX";
         folder = mkdtemp(pattern) ? pattern : "/tmp";
-        std::vector<std::pair<std::string, std::string>> items;
+        std::vector<testing_support::Item> items;
         items.push_back({"top", "<sprites> Screen DialogSprite:+screen 0 0 800 600 0 0 <end>"});
         std::string screen = "<sprites>\n";
         for (int i = 0; i < SpriteCount; ++i)
@@ -51,23 +46,7 @@ public:
         items.push_back({"screen", screen});
         for (int i = 0; i < PictureCount; ++i)
             items.push_back({"pic" + std::to_string(i), pngBytes(i)});
-        std::string bytes;
-        size_t offset = 12;
-        for (const auto& item : items)
-            offset += 1 + item.first.size() + 8;
-        appendWord(bytes, 0);
-        appendWord(bytes, 0);
-        appendWord(bytes, uint32_t(items.size()));
-        for (const auto& item : items) {
-            bytes.push_back(char(item.first.size()));
-            bytes += item.first;
-            appendWord(bytes, uint32_t(offset));
-            appendWord(bytes, uint32_t(item.second.size()));
-            offset += item.second.size();
-        }
-        for (const auto& item : items)
-            bytes += item.second;
-        std::ofstream(folder + "/bench.bin", std::ios::binary) << bytes;
+        std::ofstream(folder + "/bench.bin", std::ios::binary) << testing_support::packageBytes(items);
         lang::ResourceFile::add(lang::String((folder + "/bench.bin").c_str()));
     }
     ~BenchPackage()

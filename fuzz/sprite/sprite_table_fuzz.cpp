@@ -2,6 +2,7 @@
 // package of pictures and sub-tables to name: the loader must drop what it cannot use and
 // never crash, hang or leak. The bytes are also the image bundle "b.bin" and can name their own
 // table ("table.txt") as a container's sub-table.
+#include "lang/PackageFiles.h"
 #include "lang/ResourceFile.h"
 #include "sprite/DataLoader.h"
 #include "sprite/GameCanvas3.h"
@@ -16,12 +17,6 @@ namespace {
 
 std::string folder;
 
-void appendWord(std::string& out, uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(char(value >> shift));
-}
-
 // The smallest valid PNG: one transparent pixel.
 const unsigned char OnePixelPng[] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49,
     0x48, 0x44, 0x52, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x06, 0x00, 0x00, 0x00, 0x1F, 0x15, 0xC4,
@@ -31,28 +26,12 @@ const unsigned char OnePixelPng[] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0
 void writePackage()
 {
     const std::string png(reinterpret_cast<const char*>(OnePixelPng), sizeof OnePixelPng);
-    const std::pair<std::string, std::string> items[] = {
+    const std::vector<testing_support::Item> items = {
         {"pic", png},
         {"pic_automask", png},
         {"sub", "<sprites> a Sprite pic 1 2 b ButtonSprite pic 0 0 1 1 0 0 0 1 c DialogSprite:+sub 0 0 5 5"},
     };
-    std::string bytes;
-    size_t offset = 12;
-    for (const auto& item : items)
-        offset += 1 + item.first.size() + 8;
-    appendWord(bytes, 0);
-    appendWord(bytes, 0);
-    appendWord(bytes, uint32_t(std::size(items)));
-    for (const auto& item : items) {
-        bytes.push_back(char(item.first.size()));
-        bytes += item.first;
-        appendWord(bytes, uint32_t(offset));
-        appendWord(bytes, uint32_t(item.second.size()));
-        offset += item.second.size();
-    }
-    for (const auto& item : items)
-        bytes += item.second;
-    std::ofstream(folder + "/fuzz.pkg", std::ios::binary) << bytes;
+    std::ofstream(folder + "/fuzz.pkg", std::ios::binary) << testing_support::packageBytes(items);
     lang::ResourceFile::add(lang::String((folder + "/fuzz.pkg").c_str()));
 }
 

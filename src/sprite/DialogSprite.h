@@ -88,6 +88,9 @@ protected:
     template <class Handle>
     int32_t withLocalEvent(window::Event* event, Handle handle);
     void putNamed(const lang::String& childName, SpriteBase* child);
+    // Takes the child out, names it and puts it back in with `insert`, under the monitor.
+    template <class Insert>
+    void addNamedUsing(const lang::String& childName, SpriteBase* child, Insert insert);
 
     lang::String pendingAction;
     lang::String pressedChildName;
