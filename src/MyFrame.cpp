@@ -3,7 +3,6 @@
 #include "game/Kipto2Canvas.h"
 #include "lang/FileSearch.h"
 #include "lang/ResourceFile.h"
-#include "lang/SyncGuard.h"
 #include "sprite/GraphicsClip.h"
 #include "window/Cursor.h"
 #include "window/Graphics.h"
@@ -53,8 +52,8 @@ bool MyFrame::create(window::Component* parentComponent, const util::RectangleNM
     setTitle(lang::ResourceFile::loadText("IDS_GAMETITLE").c_str());
 
     lang::Ref<Kipto2Canvas> gameCanvas = lang::adopt(new Kipto2Canvas);
-    setCurrentCanvas(gameCanvas.get());
     gameCanvas->create(this, util::RectangleNM(0, 0, width, height));
+    setCurrentCanvas(gameCanvas.get());
     lang::String registryName = lang::ResourceFile::loadText("REGISTRYNAME");
     if (registryName.isEmpty())
         registryName = "Kipto2";
@@ -76,7 +75,7 @@ double MyFrame::loadedShare(const sprite::GameCanvas3* gameCanvas)
 
 void MyFrame::paint(window::Graphics* graphics)
 {
-    SyncGuard guard(this);
+    std::lock_guard<std::mutex> guard(picturesMutex);
     lang::Ref<window::Graphics> screen = lang::adopt(graphics->create());
     if (!screen)
         return;
@@ -131,6 +130,6 @@ void MyFrame::hideLoadingScreen()
 {
     window::platform::killTimer(this, RepaintTimer);
     sprite::LoaderFrame2::hideLoadingScreen();
-    SyncGuard guard(this);
+    std::lock_guard<std::mutex> guard(picturesMutex);
     logo.reset();
 }

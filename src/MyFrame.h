@@ -5,6 +5,8 @@
 #include "sprite/LoaderFrame2.h"
 #include "window/ImageBase.h"
 
+#include <mutex>
+
 class MyFrame : public sprite::LoaderFrame2 {
 public:
     static constexpr int32_t Width = 800;
@@ -38,6 +40,10 @@ public:
 private:
     void loadLogo();
 
+    // Guards the pictures between the painting window thread and the loader thread that hands
+    // over. Painting holds the display lock, and leaving full screen takes the frame's monitor
+    // before it: the frame's monitor would be taken in both orders.
+    std::mutex picturesMutex;
     lang::Ref<window::ImageBase> logo;
     lang::Ref<window::ImageBase> loadingBar;
     int32_t logoTop = 0;
