@@ -201,6 +201,18 @@ TEST_F(FrameMessages, RefusedFullScreenSaysSoAndStaysWindowed)
     EXPECT_EQ(said, "Corvalen Error: Unable to switch to Fullscreen mode.\n");
 }
 
+TEST(FrameCreation, FullScreenAskedForBeforeTheWindowExists)
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    ASSERT_TRUE(window::platform::initialise());
+    lang::Ref<RecordingFrame> early = lang::adopt(new RecordingFrame);
+    early->setFullScreen(true, false);
+    EXPECT_TRUE(early->isFullScreen());
+    ASSERT_TRUE(early->create(nullptr, util::RectangleNM(0, 0, 800, 600)));
+    EXPECT_TRUE(early->getWindow()->isFullScreen());
+    early->destroyWindow();
+}
+
 TEST_F(FrameMessages, LeavingFullScreenNeedsAWindowedDesktopOrForce)
 {
     frame->setFullScreen(true, false);

@@ -552,7 +552,7 @@ bool pumpMessages(uint32_t timeoutMs)
 
 void setTimer(Component* target, int32_t id, uint32_t periodMs)
 {
-    if (!target || !initialise())
+    if (!target || !SDL_WasInit(SDL_INIT_TIMER))
         return;
     killTimer(target, id);
     std::lock_guard<std::mutex> guard(sdl::timerMutex);
