@@ -6,7 +6,7 @@
 #include "window/LostDeviceFlag.h"
 #include "window/SoftwareWindowGraphics.h"
 #include "window/sdl/SdlTesting.h"
-#include "window/sdl/UserEvents.h"
+#include "window/sdl/MessageQueue.h"
 
 #include <thread>
 
