@@ -131,13 +131,7 @@ void DialogSprite::addNamed(const lang::String& childName, SpriteBase* child)
 
 void DialogSprite::insertBefore(SpriteBase* child, SpriteBase* before)
 {
-    if (!child)
-        return;
-    lang::Ref<SpriteBase> holder = lang::retain(child);
-    SyncGuard guard(children);
-    children.removeElement(child);
-    const int32_t beforeIndex = before ? children.indexOf(before) : -1;
-    insertAt(child, beforeIndex < 0 ? 0 : beforeIndex);
+    insertBeside(child, before, false);
 }
 
 void DialogSprite::addNamedBefore(const lang::String& childName, SpriteBase* child, SpriteBase* before)

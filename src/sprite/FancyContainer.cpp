@@ -112,15 +112,21 @@ void FancyContainer::insertAt(SpriteBase* child, int32_t index)
         dirty = true;
 }
 
-void FancyContainer::insertAfter(SpriteBase* child, SpriteBase* after)
+void FancyContainer::insertBeside(SpriteBase* child, SpriteBase* neighbour, bool after)
 {
     if (!child)
         return;
     lang::Ref<SpriteBase> holder = lang::retain(child);
     SyncGuard guard(children);
     children.removeElement(child);
-    const int32_t afterIndex = after ? children.indexOf(after) : -1;
-    insertAt(child, afterIndex + 1);
+    const int32_t at = neighbour ? children.indexOf(neighbour) : -1;
+    // Without the neighbour in the list the child goes to the front.
+    insertAt(child, at < 0 ? 0 : after ? at + 1 : at);
+}
+
+void FancyContainer::insertAfter(SpriteBase* child, SpriteBase* after)
+{
+    insertBeside(child, after, true);
 }
 
 void FancyContainer::add(SpriteBase* child)

@@ -57,6 +57,8 @@ public:
     const char* getClassName() const override { return "FancyContainer"; }
 
 protected:
+    // Moves the child just after or before `neighbour` (to the front without it).
+    void insertBeside(SpriteBase* child, SpriteBase* neighbour, bool after);
     // Puts a child that is not in the list at `index` (clamped) and out of the pending removals.
     void insertAt(SpriteBase* child, int32_t index);
     void copyContainerStateTo(FancyContainer& other) const;
