@@ -8,3 +8,8 @@ elseif(KIPTO2_SANITIZE STREQUAL "thread")
 elseif(NOT KIPTO2_SANITIZE STREQUAL "")
   message(FATAL_ERROR "KIPTO2_SANITIZE must be empty, 'address' or 'thread'")
 endif()
+# Fuzz builds give libFuzzer coverage of every library; only the fuzzers link its main.
+if(KIPTO2_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+  add_link_options(-fsanitize=fuzzer-no-link)
+endif()

@@ -38,7 +38,10 @@ bool decodeUtf8(const unsigned char* bytes, size_t count, size_t& i, uint32_t& c
             return false;
         codePoint = (codePoint << 6) | (bytes[i++] & 0x3F);
     }
-    return true;
+    // Overlong forms, UTF-16 surrogates and values past Unicode are malformed too.
+    static const uint32_t smallestOfLength[4] = {0, 0x80, 0x800, 0x10000};
+    return codePoint >= smallestOfLength[continuations] && codePoint <= 0x10FFFF
+        && (codePoint < 0xD800 || codePoint > 0xDFFF);
 }
 
 void appendUtf8(std::string& out, uint32_t codePoint)

@@ -5,19 +5,30 @@ namespace lang {
 void Monitor::enter()
 {
     mutex.lock();
-    ++depth_;
+    if (depth++ == 0)
+        owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
 }
 
 void Monitor::leave()
 {
-    --depth_;
+    if (--depth == 0)
+        owner.store(std::thread::id(), std::memory_order_relaxed);
     mutex.unlock();
 }
 
-void Monitor::resetEvent()
+int32_t Monitor::depthHeldByCaller() const
+{
+    // Only the owner reads the depth, so the read never races with a change.
+    if (owner.load(std::memory_order_relaxed) != std::this_thread::get_id())
+        return 0;
+    return depth;
+}
+
+uint64_t Monitor::resetEvent()
 {
     std::lock_guard<std::mutex> guard(eventMutex);
     signalled = false;
+    return setCount;
 }
 
 void Monitor::setEvent()
@@ -25,17 +36,19 @@ void Monitor::setEvent()
     {
         std::lock_guard<std::mutex> guard(eventMutex);
         signalled = true;
+        ++setCount;
     }
     eventChanged.notify_all();
 }
 
-void Monitor::waitEvent(int32_t timeoutMs)
+void Monitor::waitEvent(uint64_t mark, int32_t timeoutMs)
 {
     std::unique_lock<std::mutex> guard(eventMutex);
+    const auto released = [&] { return signalled || setCount != mark; };
     if (timeoutMs < 0)
-        eventChanged.wait(guard, [this] { return signalled; });
+        eventChanged.wait(guard, released);
     else
-        eventChanged.wait_for(guard, std::chrono::milliseconds(timeoutMs), [this] { return signalled; });
+        eventChanged.wait_for(guard, std::chrono::milliseconds(timeoutMs), released);
 }
 
 } // namespace lang

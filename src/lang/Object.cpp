@@ -55,6 +55,12 @@ void Object::unlock() const
     monitor().leave();
 }
 
+int32_t Object::getMonitorDepth() const
+{
+    Monitor* m = monitorPtr.load(std::memory_order_acquire);
+    return m ? m->depthHeldByCaller() : 0;
+}
+
 int32_t Object::hashCode() const
 {
     return 0;
@@ -73,11 +79,14 @@ String Object::toString() const
 void Object::wait(int32_t timeoutMs) const
 {
     Monitor& m = monitor();
-    m.resetEvent();
-    const int32_t depth = m.depth();
+    // Reset while still holding the monitor: a notify made after it, by a thread that takes the
+    // monitor once it is released below, always ends this wait.
+    const uint64_t mark = m.resetEvent();
+    // A caller that does not hold the monitor has nothing to give up while it waits.
+    const int32_t depth = m.depthHeldByCaller();
     for (int32_t i = 0; i < depth; ++i)
         m.leave();
-    m.waitEvent(timeoutMs);
+    m.waitEvent(mark, timeoutMs);
     for (int32_t i = 0; i < depth; ++i)
         m.enter();
 }

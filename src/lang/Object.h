@@ -37,6 +37,9 @@ public:
 
     // The current number of references; for tests and diagnostics.
     int32_t getRefCount() const { return refCount.load(); }
+    // How many times the calling thread holds this object's monitor (0 when it does not); for
+    // tests and assertions.
+    int32_t getMonitorDepth() const;
 
 private:
     Monitor& monitor() const;

@@ -2,66 +2,43 @@
 
 #include "io/FileInputStream.h"
 #include "lang/Exception.h"
+#include "lang/PackageDirectory.h"
 #include "lang/SyncGuard.h"
 #include "util/Hashtable.h"
 
+#include <climits>
 #include <cstring>
 
 namespace lang {
 
-namespace {
-
-bool readExactly(io::FileInputStream& stream, uint8_t* buffer, int32_t length)
+ResourceFileHeader::ResourceFileHeader(const String& path) : directory(adopt(new util::Hashtable()))
 {
-    return stream.read(buffer, 0, length) == length;
-}
-
-bool readUint32(io::FileInputStream& stream, uint32_t& value)
-{
-    uint8_t bytes[4];
-    if (!readExactly(stream, bytes, 4))
-        return false;
-    value = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
-    return true;
-}
-
-} // namespace
-
-ResourceFileHeader::ResourceFileHeader(const String& path)
-    : stream(adopt(new io::FileInputStream(path))), directory(adopt(new util::Hashtable()))
-{
+    Ref<io::FileInputStream> file = adopt(new io::FileInputStream(path));
+    fileSize = file->size();
+    stream = file;
     readDirectory(path);
+}
+
+ResourceFileHeader::ResourceFileHeader(io::InputStream* source, int64_t size)
+    : stream(retain(source)), fileSize(size), directory(adopt(new util::Hashtable()))
+{
+    readDirectory(String(""));
 }
 
 ResourceFileHeader::~ResourceFileHeader() = default;
 
 void ResourceFileHeader::readDirectory(const String& path)
 {
-    fileSize = stream->size();
-    uint32_t firstWord = 0;
-    uint32_t headerSize = 0;
-    if (!readUint32(*stream, firstWord) || !readUint32(*stream, headerSize)
-        || headerSize > static_cast<uint64_t>(fileSize) - 8)
+    PackageDirectory read;
+    if (!readPackageDirectory(*stream, fileSize, read))
         throw new Exception(String("Error Opening ") + path);
-    headerBlock.resize(headerSize);
-    uint32_t entryCount = 0;
-    if (!readExactly(*stream, headerBlock.data(), static_cast<int32_t>(headerSize))
-        || !readUint32(*stream, entryCount))
-        throw new Exception(String("Error Opening ") + path);
-
-    // A cut directory ends where the file does; entries past the file's end are left out.
-    for (int32_t i = 0; i < static_cast<int32_t>(entryCount); ++i) {
-        const int32_t nameLength = stream->read();
-        uint8_t name[256];
-        uint32_t offset = 0;
-        uint32_t size = 0;
-        if (nameLength < 0 || !readExactly(*stream, name, nameLength) || !readUint32(*stream, offset)
-            || !readUint32(*stream, size))
-            break;
-        if (static_cast<uint64_t>(offset) + size > static_cast<uint64_t>(fileSize))
+    headerBlock = std::move(read.headerBlock);
+    // Later entries shadow earlier ones of the same name.
+    for (const PackageEntry& entry : read.entries) {
+        if (!entry.fitsIn(fileSize))
             continue;
-        Ref<FileItem> item = adopt(new FileItem(size, offset));
-        directory->put(String(reinterpret_cast<const char*>(name), 0, nameLength), item.get());
+        Ref<FileItem> item = adopt(new FileItem(entry.size, entry.offset));
+        directory->put(entry.name, item.get());
     }
 }
 
@@ -70,10 +47,26 @@ int32_t ResourceFileHeader::getItemCount() const
     return directory->size();
 }
 
+bool ResourceFileHeader::seekTo(uint32_t offset)
+{
+    stream->reset();
+    for (uint32_t left = offset; left > 0;) {
+        const int32_t step = static_cast<int32_t>(left < INT32_MAX ? left : INT32_MAX);
+        if (stream->skip(step) != step)
+            return false;
+        left -= static_cast<uint32_t>(step);
+    }
+    return true;
+}
+
 bool ResourceFileHeader::loadInto(FileItem& item)
 {
+    // One spare zero byte after the item, so that a text item without its terminator still
+    // ends in one.
     auto bytes = std::make_unique<uint8_t[]>(static_cast<size_t>(item.getSize()) + 1);
-    if (!stream->seek(item.getOffset()) || !readExactly(*stream, bytes.get(), item.getSize()))
+    if (!seekTo(item.getOffset()))
+        return false;
+    if (item.getSize() > 0 && stream->read(bytes.get(), 0, item.getSize()) != item.getSize())
         return false;
     item.setData(std::move(bytes));
     return true;
@@ -81,6 +74,7 @@ bool ResourceFileHeader::loadInto(FileItem& item)
 
 ResourceItem* ResourceFileHeader::getItem(const String& name, bool keep)
 {
+    // One request at a time: a seek and its read must not interleave with another's.
     SyncGuard guard(*this);
     auto* entry = static_cast<FileItem*>(directory->get(name));
     if (!entry)

@@ -1,9 +1,7 @@
-// An open package file: its stream, stays open for the package's life, its header block and
-// its directory from item name to FileItem.
-//
-// Layout, little-endian: a 4-byte word (ignored), header size S, S header bytes, entry count N,
-// then N entries of (name length L: 1 byte, L name bytes, offset: 4, size: 4).
-// Entries whose bytes lie outside the file are left out of the directory.
+// An open package file: its stream, open for the package's whole life, its header block and its
+// directory from item name to FileItem (format in lang/PackageDirectory.h). Entries whose bytes
+// would lie outside the file are left out of the directory, so a corrupt package never makes a
+// lookup read past its end.
 #pragma once
 
 #include "lang/Ref.h"
@@ -13,7 +11,7 @@
 #include <vector>
 
 namespace io {
-class FileInputStream;
+class InputStream;
 }
 namespace util {
 class Hashtable;
@@ -25,6 +23,9 @@ class ResourceFileHeader : public Object {
 public:
     // Throws "Error Opening " + path when the file cannot be opened or is not a package.
     explicit ResourceFileHeader(const String& path);
+    // A package held in any stream of `size` bytes (adds a reference to the stream); throws
+    // "Error Opening " when it is not a package.
+    ResourceFileHeader(io::InputStream* stream, int64_t size);
     ~ResourceFileHeader() override;
 
     // The item, with a reference for the caller, or null. With `keep` the bytes are loaded once
@@ -39,12 +40,13 @@ public:
 
 private:
     void readDirectory(const String& path);
+    bool seekTo(uint32_t offset);
     bool loadInto(FileItem& item);
 
-    Ref<io::FileInputStream> stream;
+    Ref<io::InputStream> stream;
+    int64_t fileSize = 0;
     std::vector<uint8_t> headerBlock;
     Ref<util::Hashtable> directory;
-    int64_t fileSize = 0;
 };
 
 } // namespace lang

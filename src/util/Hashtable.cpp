@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace util {
 
@@ -55,15 +56,19 @@ void Hashtable::put(const char* key, Object* value)
 
 void Hashtable::rehash()
 {
+    // Equal keys share a chain, newest first; walking each old chain from its tail and pushing
+    // onto the new heads keeps that order, so a shadowed entry stays shadowed.
     const int32_t newBuckets = count * 4;
     Entry** newTable = new Entry*[static_cast<size_t>(newBuckets)]();
+    std::vector<Entry*> chain;
     for (int32_t b = 0; b < buckets; ++b) {
-        for (Entry* entry = table[b]; entry;) {
-            Entry* next = entry->next;
-            Entry*& head = newTable[bucketOf(entry->key, newBuckets)];
-            entry->next = head;
-            head = entry;
-            entry = next;
+        chain.clear();
+        for (Entry* entry = table[b]; entry; entry = entry->next)
+            chain.push_back(entry);
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+            Entry*& head = newTable[bucketOf((*it)->key, newBuckets)];
+            (*it)->next = head;
+            head = *it;
         }
     }
     delete[] table;

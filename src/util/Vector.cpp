@@ -3,47 +3,28 @@
 #include "lang/Exception.h"
 
 #include <cstring>
+#include <vector>
 
 namespace util {
 
 using lang::Object;
 
-Vector::Vector(int32_t initialCapacity)
-    : capacity_(initialCapacity > 0 ? initialCapacity : 0),
-      elements(new Object*[static_cast<size_t>(capacity_ > 0 ? capacity_ : 1)]())
-{
-}
+Vector::Vector(int32_t initialCapacity) : block(sizeof(Object*), initialCapacity) {}
 
 Vector::~Vector()
 {
     removeAllElements();
-    delete[] elements;
 }
 
 int32_t Vector::size() const
 {
     SyncGuard guard(*this);
-    return count;
-}
-
-void Vector::growIfFull()
-{
-    if (count + 1 <= capacity_)
-        return;
-    int32_t newCapacity = capacity_ * 3 / 2;
-    if (newCapacity < capacity_ + 1)
-        newCapacity = capacity_ + 1;
-    Object** grown = new Object*[static_cast<size_t>(newCapacity)]();
-    std::memcpy(grown, elements + start_, sizeof(Object*) * static_cast<size_t>(count));
-    delete[] elements;
-    elements = grown;
-    capacity_ = newCapacity;
-    start_ = 0;
+    return block.size();
 }
 
 void Vector::checkIndex(int32_t index) const
 {
-    if (index < 0 || index >= count)
+    if (index < 0 || index >= block.size())
         throw new lang::Exception("Index out of range");
 }
 
@@ -52,36 +33,17 @@ void Vector::addElement(Object* element)
     SyncGuard guard(*this);
     if (element)
         element->addRef();
-    growIfFull();
-    if (start_ + count + 1 > capacity_) {
-        std::memmove(elements, elements + start_, sizeof(Object*) * static_cast<size_t>(count));
-        std::memset(elements + count, 0, sizeof(Object*) * static_cast<size_t>(start_));
-        start_ = 0;
-    }
-    slot(count) = element;
-    ++count;
+    *static_cast<Object**>(block.append()) = element;
 }
 
 void Vector::insertElementAt(Object* element, int32_t index)
 {
     SyncGuard guard(*this);
-    if (index < 0 || index > count)
+    if (index < 0 || index > block.size())
         throw new lang::Exception("Index out of bounds");
     if (element)
         element->addRef();
-    growIfFull();
-    const bool frontIsShorter = count - index > index;
-    const bool roomAtEnd = start_ + count < capacity_;
-    if ((frontIsShorter && start_ > 0) || !roomAtEnd) {
-        // Move the elements before the index one slot down into the free front.
-        std::memmove(elements + start_ - 1, elements + start_, sizeof(Object*) * static_cast<size_t>(index));
-        --start_;
-    } else {
-        std::memmove(elements + start_ + index + 1, elements + start_ + index,
-                     sizeof(Object*) * static_cast<size_t>(count - index));
-    }
-    slot(index) = element;
-    ++count;
+    *static_cast<Object**>(block.insertAt(index)) = element;
 }
 
 Object* Vector::elementAt(int32_t index) const
@@ -96,19 +58,8 @@ void Vector::removeElementAt(int32_t index)
     SyncGuard guard(*this);
     checkIndex(index);
     Object* removed = slot(index);
-    --count;
-    if (index == 0) {
-        slot(0) = nullptr;
-        ++start_;
-    } else if (count - index <= index) {
-        std::memmove(elements + start_ + index, elements + start_ + index + 1,
-                     sizeof(Object*) * static_cast<size_t>(count - index));
-        slot(count) = nullptr;
-    } else {
-        std::memmove(elements + start_ + 1, elements + start_, sizeof(Object*) * static_cast<size_t>(index));
-        slot(0) = nullptr;
-        ++start_;
-    }
+    block.removeAt(index);
+    // Released last: its destructor may look at this vector again.
     if (removed)
         removed->release();
 }
@@ -116,7 +67,7 @@ void Vector::removeElementAt(int32_t index)
 int32_t Vector::indexOf(const Object* element) const
 {
     SyncGuard guard(*this);
-    for (int32_t i = 0; i < count; ++i) {
+    for (int32_t i = 0; i < block.size(); ++i) {
         if (slot(i) && slot(i)->equals(element))
             return i;
     }
@@ -137,24 +88,22 @@ void Vector::removeAllElements()
 {
     SyncGuard guard(*this);
     // Releasing may run destructors that look at this vector again: empty it first.
-    const int32_t oldCount = count;
-    Object** old = new Object*[static_cast<size_t>(oldCount > 0 ? oldCount : 1)];
-    std::memcpy(old, elements + start_, sizeof(Object*) * static_cast<size_t>(oldCount));
-    std::memset(elements, 0, sizeof(Object*) * static_cast<size_t>(capacity_));
-    count = 0;
-    start_ = 0;
-    for (int32_t i = 0; i < oldCount; ++i) {
-        if (old[i])
-            old[i]->release();
+    std::vector<Object*> old;
+    old.reserve(static_cast<size_t>(block.size()));
+    for (int32_t i = 0; i < block.size(); ++i)
+        old.push_back(slot(i));
+    block.clear();
+    for (Object* element : old) {
+        if (element)
+            element->release();
     }
-    delete[] old;
 }
 
 void Vector::copyInto(lang::ObjectArray& array) const
 {
     SyncGuard guard(*this);
-    array.resize(count);
-    for (int32_t i = 0; i < count; ++i) {
+    array.resize(block.size());
+    for (int32_t i = 0; i < block.size(); ++i) {
         array[i] = slot(i);
         if (array[i])
             array[i]->addRef();

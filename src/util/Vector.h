@@ -3,6 +3,7 @@
 #pragma once
 
 #include "lang/Array.h"
+#include "util/SlotBlock.h"
 
 namespace util {
 
@@ -27,21 +28,17 @@ public:
     // Resizes `array` to size() and stores every element in it with a reference added.
     void copyInto(lang::ObjectArray& array) const;
 
-    int32_t capacity() const { return capacity_; }
-    int32_t start() const { return start_; }
+    int32_t capacity() const { return block.capacity(); }
+    int32_t start() const { return block.start(); }
 
     bool isInstanceOf(const char* className) const override;
     const char* getClassName() const override { return "Vector"; }
 
 private:
-    void growIfFull();
     void checkIndex(int32_t index) const;
-    lang::Object*& slot(int32_t index) const { return elements[start_ + index]; }
+    lang::Object*& slot(int32_t index) const { return *static_cast<lang::Object**>(block.at(index)); }
 
-    int32_t count = 0;
-    int32_t capacity_ = 0;
-    int32_t start_ = 0;
-    lang::Object** elements = nullptr;
+    SlotBlock block;
 };
 
 } // namespace util

@@ -10,103 +10,145 @@ namespace {
 
 #if defined(__SSE4_1__)
 
-// Four pixels at a time over an opaque target. The channels are widened to 16 bits, where
-// c_d * (256 - a) + c_s * a stays below 65536, so the rule is computed exactly.
+// Four pixels at a time over an opaque target, on 16-bit channels. The rule
+// c_d + ((c_s - c_d) * a >> 8) is taken as c_d + mulhi((c_s - c_d) << 7, a << 1): the product
+// is (c_s - c_d) * a * 256 and its high half rounds down exactly as the shift does.
 template <bool kPlain, bool kColoursUnchanged>
-int32_t alphaRowSse(uint32_t* target, const uint32_t* source, int32_t count, const Multipliers& m)
-{
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i opaqueAlpha = _mm_set1_epi32(static_cast<int32_t>(0xFF000000u));
-    const __m128i limit = _mm_set1_epi32(255);
-    const __m128i c256 = _mm_set1_epi16(256);
-    const __m128i c255 = _mm_set1_epi16(255);
-    const __m128i alphaMultiplier = _mm_set1_epi32(m.alpha);
-    // Byte 0 of each pixel's weight, spread over the four 16-bit channels of that pixel.
-    const __m128i spreadLow = _mm_setr_epi8(0, -1, 0, -1, 0, -1, 0, -1, 4, -1, 4, -1, 4, -1, 4, -1);
-    const __m128i spreadHigh = _mm_setr_epi8(8, -1, 8, -1, 8, -1, 8, -1, 12, -1, 12, -1, 12, -1, 12, -1);
-    const __m128i colourMultipliers = _mm_setr_epi16(static_cast<int16_t>(m.blue), static_cast<int16_t>(m.green),
-        static_cast<int16_t>(m.red), 0, static_cast<int16_t>(m.blue), static_cast<int16_t>(m.green),
-        static_cast<int16_t>(m.red), 0);
+class AlphaRowSse {
+public:
+    explicit AlphaRowSse(const Multipliers& m)
+        : alphaMultiplier(_mm_set1_epi32(m.alpha)),
+          colourMultipliers(_mm_setr_epi16(static_cast<int16_t>(m.blue), static_cast<int16_t>(m.green),
+              static_cast<int16_t>(m.red), 0, static_cast<int16_t>(m.blue), static_cast<int16_t>(m.green),
+              static_cast<int16_t>(m.red), 0))
+    {
+    }
 
-    int32_t i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+    // Returns how many pixels it did; the rest (fewer than four) are left to the caller.
+    int32_t run(uint32_t* target, const uint32_t* source, int32_t count) const
+    {
+        int32_t i = 0;
+        for (; i + 4 <= count; i += 4)
+            four(target + i, source + i);
+        return i;
+    }
+
+private:
+    void four(uint32_t* target, const uint32_t* source) const
+    {
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source));
         __m128i a = _mm_srli_epi32(s, 24);
         if (!kPlain)
-            a = _mm_srli_epi32(_mm_mullo_epi32(a, alphaMultiplier), 7);
+            a = _mm_min_epi32(_mm_srli_epi32(_mm_mullo_epi32(a, alphaMultiplier), 7), _mm_set1_epi32(255));
+        const __m128i opaque = _mm_cmpeq_epi32(a, _mm_set1_epi32(255));
+        const int opaqueBits = _mm_movemask_ps(_mm_castsi128_ps(opaque));
+        if (kColoursUnchanged && opaqueBits == 0xF) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(target), s);
+            return;
+        }
         const __m128i clear = _mm_cmpeq_epi32(a, zero);
-        const __m128i opaque = _mm_cmpgt_epi32(a, _mm_set1_epi32(254));
         const int clearBits = _mm_movemask_ps(_mm_castsi128_ps(clear));
         if (clearBits == 0xF)
-            continue;
+            return;
         __m128i sLow = _mm_unpacklo_epi8(s, zero);
         __m128i sHigh = _mm_unpackhi_epi8(s, zero);
         __m128i opaqueResult = s;
         if (!kColoursUnchanged) {
+            const __m128i c255 = _mm_set1_epi16(255);
             sLow = _mm_min_epu16(_mm_srli_epi16(_mm_mullo_epi16(sLow, colourMultipliers), 7), c255);
             sHigh = _mm_min_epu16(_mm_srli_epi16(_mm_mullo_epi16(sHigh, colourMultipliers), 7), c255);
-            opaqueResult = _mm_or_si128(_mm_packus_epi16(sLow, sHigh), opaqueAlpha);
+            opaqueResult = _mm_or_si128(_mm_packus_epi16(sLow, sHigh), opaqueAlpha());
+            if (opaqueBits == 0xF) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(target), opaqueResult);
+                return;
+            }
         }
-        const int opaqueBits = _mm_movemask_ps(_mm_castsi128_ps(opaque));
-        if (opaqueBits == 0xF) {
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(target + i), opaqueResult);
-            continue;
-        }
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(target + i));
-        const __m128i weight = _mm_min_epi32(a, limit);
-        const __m128i aLow = _mm_shuffle_epi8(weight, spreadLow);
-        const __m128i aHigh = _mm_shuffle_epi8(weight, spreadHigh);
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(target));
+        // Each pixel's 2a, spread over its four 16-bit channels.
+        const __m128i doubled = _mm_slli_epi32(a, 1);
+        const __m128i weightLow = _mm_shuffle_epi8(doubled, _mm_setr_epi8(0, 1, 0, 1, 0, 1, 0, 1, 4, 5, 4, 5, 4, 5, 4, 5));
+        const __m128i weightHigh = _mm_shuffle_epi8(doubled, _mm_setr_epi8(8, 9, 8, 9, 8, 9, 8, 9, 12, 13, 12, 13, 12, 13, 12, 13));
         const __m128i dLow = _mm_unpacklo_epi8(d, zero);
         const __m128i dHigh = _mm_unpackhi_epi8(d, zero);
-        const __m128i mixedLow = _mm_srli_epi16(
-            _mm_add_epi16(_mm_mullo_epi16(dLow, _mm_sub_epi16(c256, aLow)), _mm_mullo_epi16(sLow, aLow)), 8);
-        const __m128i mixedHigh = _mm_srli_epi16(
-            _mm_add_epi16(_mm_mullo_epi16(dHigh, _mm_sub_epi16(c256, aHigh)), _mm_mullo_epi16(sHigh, aHigh)), 8);
-        __m128i result = _mm_or_si128(_mm_packus_epi16(mixedLow, mixedHigh), opaqueAlpha);
-        result = _mm_blendv_epi8(result, opaqueResult, opaque);
-        result = _mm_blendv_epi8(result, d, clear);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + i), result);
+        const __m128i mixedLow = _mm_add_epi16(dLow, _mm_mulhi_epi16(_mm_slli_epi16(_mm_sub_epi16(sLow, dLow), 7), weightLow));
+        const __m128i mixedHigh = _mm_add_epi16(dHigh, _mm_mulhi_epi16(_mm_slli_epi16(_mm_sub_epi16(sHigh, dHigh), 7), weightHigh));
+        __m128i result = _mm_or_si128(_mm_packus_epi16(mixedLow, mixedHigh), opaqueAlpha());
+        if (opaqueBits != 0)
+            result = _mm_blendv_epi8(result, opaqueResult, opaque);
+        if (clearBits != 0)
+            result = _mm_blendv_epi8(result, d, clear);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(target), result);
     }
-    return i;
-}
 
-// The pixels the vector loop has done; the rest are left to the per-pixel rule.
-int32_t alphaRowVector(uint32_t* target, const uint32_t* source, int32_t count, const Multipliers& m)
+    static __m128i opaqueAlpha() { return _mm_set1_epi32(static_cast<int32_t>(0xFF000000u)); }
+
+    __m128i alphaMultiplier;
+    __m128i colourMultipliers;
+};
+
+template <bool kPlain, bool kColoursUnchanged>
+void alphaBlockSse(const Block& block, const Multipliers& m)
 {
-    if (m.coloursUnchanged())
-        return m.alpha == 128 ? alphaRowSse<true, true>(target, source, count, m)
-                              : alphaRowSse<false, true>(target, source, count, m);
-    return alphaRowSse<false, false>(target, source, count, m);
-}
-
-#else
-
-int32_t alphaRowVector(uint32_t*, const uint32_t*, int32_t, const Multipliers&)
-{
-    return 0;
+    const AlphaRowSse<kPlain, kColoursUnchanged> rows(m);
+    for (int32_t y = 0; y < block.height; ++y) {
+        uint32_t* target = block.target + static_cast<size_t>(y) * block.targetStride;
+        const uint32_t* source = block.source + static_cast<size_t>(y) * block.sourceStride;
+        for (int32_t i = rows.run(target, source, block.width); i < block.width; ++i)
+            target[i] = alphaPixel(target[i], source[i], m, false);
+    }
 }
 
 #endif
 
+// Runs the per-pixel rule over every row of the block.
+template <class Rule>
+void eachPixel(const Block& block, Rule rule)
+{
+    for (int32_t y = 0; y < block.height; ++y) {
+        uint32_t* target = block.target + static_cast<size_t>(y) * block.targetStride;
+        const uint32_t* source = block.source + static_cast<size_t>(y) * block.sourceStride;
+        for (int32_t i = 0; i < block.width; ++i)
+            target[i] = rule(target[i], source[i]);
+    }
+}
+
 } // namespace
+
+void alphaBlock(const Block& block, const Multipliers& m, bool targetHasAlpha)
+{
+#if defined(__SSE4_1__)
+    if (!targetHasAlpha) {
+        if (!m.coloursUnchanged())
+            alphaBlockSse<false, false>(block, m);
+        else if (m.alpha == 128)
+            alphaBlockSse<true, true>(block, m);
+        else
+            alphaBlockSse<false, true>(block, m);
+        return;
+    }
+#endif
+    eachPixel(block, [&](uint32_t d, uint32_t s) { return alphaPixel(d, s, m, targetHasAlpha); });
+}
+
+void additiveBlock(const Block& block, const Multipliers& m, bool targetHasAlpha)
+{
+    eachPixel(block, [&](uint32_t d, uint32_t s) { return additivePixel(d, s, m, targetHasAlpha); });
+}
+
+void shadowBlock(const Block& block, int32_t alphaMultiplier)
+{
+    eachPixel(block, [&](uint32_t d, uint32_t s) { return shadowPixel(d, s, alphaMultiplier); });
+}
 
 void alphaRow(uint32_t* target, const uint32_t* source, int32_t count, const Multipliers& m, bool targetHasAlpha)
 {
-    int32_t i = targetHasAlpha ? 0 : alphaRowVector(target, source, count, m);
-    for (; i < count; ++i)
-        target[i] = alphaPixel(target[i], source[i], m, targetHasAlpha);
+    alphaBlock({target, count, source, count, count, 1}, m, targetHasAlpha);
 }
 
 void additiveRow(uint32_t* target, const uint32_t* source, int32_t count, const Multipliers& m, bool targetHasAlpha)
 {
-    for (int32_t i = 0; i < count; ++i)
-        target[i] = additivePixel(target[i], source[i], m, targetHasAlpha);
-}
-
-void shadowRow(uint32_t* target, const uint32_t* source, int32_t count, int32_t alphaMultiplier)
-{
-    for (int32_t i = 0; i < count; ++i)
-        target[i] = shadowPixel(target[i], source[i], alphaMultiplier);
+    additiveBlock({target, count, source, count, count, 1}, m, targetHasAlpha);
 }
 
 void blendedFillRow(uint32_t* target, int32_t count, uint32_t argb)

@@ -125,10 +125,23 @@ inline uint32_t blendedFillPixel(uint32_t d, uint32_t argb)
     return mixedOpaque(d, argb, argb >> 24);
 }
 
-// Rows: `count` pixels of the source blended into the target.
+// A rectangle of target pixels and the source pixels blended into it, rows apart by strides.
+struct Block {
+    uint32_t* target;
+    int32_t targetStride;
+    const uint32_t* source;
+    int32_t sourceStride;
+    int32_t width;
+    int32_t height;
+};
+
+void alphaBlock(const Block& block, const Multipliers& m, bool targetHasAlpha);
+void additiveBlock(const Block& block, const Multipliers& m, bool targetHasAlpha);
+void shadowBlock(const Block& block, int32_t alphaMultiplier);
+
+// One row: `count` pixels of the source blended into the target.
 void alphaRow(uint32_t* target, const uint32_t* source, int32_t count, const Multipliers& m, bool targetHasAlpha);
 void additiveRow(uint32_t* target, const uint32_t* source, int32_t count, const Multipliers& m, bool targetHasAlpha);
-void shadowRow(uint32_t* target, const uint32_t* source, int32_t count, int32_t alphaMultiplier);
 void blendedFillRow(uint32_t* target, int32_t count, uint32_t argb);
 
 } // namespace window::blend

@@ -51,22 +51,19 @@ void FancyHelper::run(Rule rule, ImageBase& target, int32_t x, int32_t y, const 
                                .intersect({x, y, sourceWidth, sourceHeight});
     if (area.isEmpty())
         return;
-    const int32_t targetStride = target.getRowBytes() / 4;
-    const bool targetHasAlpha = target.getHasAlpha();
-    for (int32_t row = area.y; row < area.bottom(); ++row) {
-        uint32_t* to = targetPixels + static_cast<size_t>(row) * targetStride + area.x;
-        const uint32_t* from = sourcePixels + static_cast<size_t>(row - y) * sourceStride + (area.x - x);
-        switch (rule) {
-        case Rule::Alpha:
-            blend::alphaRow(to, from, area.width, multipliers, targetHasAlpha);
-            break;
-        case Rule::Additive:
-            blend::additiveRow(to, from, area.width, multipliers, targetHasAlpha);
-            break;
-        case Rule::Shadow:
-            blend::shadowRow(to, from, area.width, multipliers.alpha);
-            break;
-        }
+    const blend::Block block{targetPixels + static_cast<size_t>(area.y) * (target.getRowBytes() / 4) + area.x,
+        target.getRowBytes() / 4, sourcePixels + static_cast<size_t>(area.y - y) * sourceStride + (area.x - x), sourceStride,
+        area.width, area.height};
+    switch (rule) {
+    case Rule::Alpha:
+        blend::alphaBlock(block, multipliers, target.getHasAlpha());
+        break;
+    case Rule::Additive:
+        blend::additiveBlock(block, multipliers, target.getHasAlpha());
+        break;
+    case Rule::Shadow:
+        blend::shadowBlock(block, multipliers.alpha);
+        break;
     }
     target.setPixelsChanged(true);
 }

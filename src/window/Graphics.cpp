@@ -128,14 +128,12 @@ void Graphics::translate(int32_t dx, int32_t dy)
     translateY += dy;
 }
 
-ColorBase Graphics::getTint() const
+uint32_t Graphics::applyOpacity(uint32_t argb, int32_t opacity)
 {
     if (opacity == 128)
-        return ColorBase(tint);
-    ColorBase result(tint);
-    const int32_t alpha = static_cast<int32_t>(tint >> 24) * opacity / 128;
-    result.setAlpha(static_cast<uint8_t>(std::clamp(alpha, 0, 255)));
-    return result;
+        return argb;
+    const int32_t alpha = std::clamp(static_cast<int32_t>(argb >> 24) * opacity / 128, 0, 255);
+    return (argb & 0x00FFFFFFu) | static_cast<uint32_t>(alpha) << 24;
 }
 
 void Graphics::setTintAlpha(int32_t alpha)

@@ -142,7 +142,10 @@ public:
     void pushState();
     void popState();
     // The tint with its alpha multiplied by the opacity: what drawing uses.
-    ColorBase getTint() const;
+    ColorBase getTint() const { return ColorBase(tintValue()); }
+    uint32_t tintValue() const { return applyOpacity(tint, opacity); }
+    // The colour with its alpha times the opacity (1/128 units), truncated, at most 255.
+    static uint32_t applyOpacity(uint32_t argb, int32_t opacity);
     void setTint(uint32_t argb) { tint = argb; }
     // Clamped to 0..255; 128 is the normal value.
     void setTintAlpha(int32_t alpha);

@@ -117,6 +117,9 @@ void ImageBase::unload()
 
 void ImageBase::ensurePixels()
 {
+    // Pictures are loaded by the thread that draws them; once there, the check is all it costs.
+    if (pixels)
+        return;
     SyncGuard guard(this);
     if (pixels || name.isEmpty() || loadFailed)
         return;

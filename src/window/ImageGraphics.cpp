@@ -3,23 +3,9 @@
 #include "window/ImageBase.h"
 #include "window/TransformedDraw.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace window {
-
-namespace {
-
-// The alpha byte of a colour times the opacity (1/128 units), at most 255.
-uint32_t withOpacity(uint32_t argb, int32_t opacity)
-{
-    if (opacity == 128)
-        return argb;
-    const int32_t alpha = std::clamp(static_cast<int32_t>(argb >> 24) * opacity / 128, 0, 255);
-    return (argb & 0x00FFFFFFu) | static_cast<uint32_t>(alpha) << 24;
-}
-
-} // namespace
 
 ImageGraphics::ImageGraphics(ImageBase* image, FancyHelper* helper) : RasterGraphics(image), GraphicsIMixin(helper) {}
 
@@ -34,7 +20,7 @@ bool ImageGraphics::drawImage(ImageBase* image, int32_t x, int32_t y)
         return false;
     FancyHelper* blender = fancyHelper();
     blender->setSource(image->getPixels(), image->getWidth(), image->getHeight(), image->getRowBytes() / 4);
-    blender->setMultipliers(getTint().getValue());
+    blender->setMultipliers(tintValue());
     blendSource(x + translateX, y + translateY);
     return true;
 }
@@ -70,11 +56,11 @@ bool ImageGraphics::drawShadow(ImageBase* image, int32_t x, int32_t y)
 
 void ImageGraphics::readModulation(Modulation& modulation) const
 {
-    modulation.tint = blend::Multipliers::fromArgb(getTint().getValue());
+    modulation.tint = blend::Multipliers::fromArgb(tintValue());
     modulation.useCorners = useCornerColors;
     // Corner colours fade with the opacity just as the tint does.
     for (int32_t i = 0; i < 4; ++i)
-        modulation.corners[i] = withOpacity(getCornerColor(i).getValue(), opacity);
+        modulation.corners[i] = applyOpacity(getCornerColor(i).getValue(), opacity);
     modulation.additive = blendMode == BLEND_ADDITIVE;
 }
 
@@ -98,7 +84,7 @@ bool ImageGraphics::drawImageTransformed(ImageBase* image, int32_t centreX, int3
             return true;
         FancyHelper* blender = fancyHelper();
         blender->setSource(image->getPixels() + static_cast<size_t>(valid.y) * stride + valid.x, valid.width, valid.height, stride);
-        blender->setMultipliers(getTint().getValue());
+        blender->setMultipliers(tintValue());
         const int32_t left = centreX + translateX - (part.width >> 1) + (valid.x - part.x);
         const int32_t top = centreY + translateY - (part.height >> 1) + (valid.y - part.y);
         blendSource(left, top);
@@ -142,7 +128,7 @@ uint32_t ImageGraphics::getPixel(int32_t x, int32_t y)
 
 void ImageGraphics::clipRect(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    setClipParts({surfaceBounds().intersect({x + translateX, y + translateY, width, height})});
+    setClipParts({{x + translateX, y + translateY, width, height}});
 }
 
 Graphics* ImageGraphics::create()

@@ -154,24 +154,26 @@ PixelRect RasterGraphics::surfaceBounds() const
     return surface ? PixelRect{0, 0, surface->getWidth(), surface->getHeight()} : PixelRect{};
 }
 
-std::vector<PixelRect> RasterGraphics::visibleClip() const
+const std::vector<PixelRect>& RasterGraphics::visibleClip()
 {
+    // The surface may have been made again at another size since the clip was set.
     const PixelRect bounds = surfaceBounds();
-    std::vector<PixelRect> visible;
-    for (const PixelRect& part : clipParts) {
-        const PixelRect cut = part.intersect(bounds);
-        if (!cut.isEmpty())
-            visible.push_back(cut);
+    if (bounds != clippedTo) {
+        std::vector<PixelRect> parts = clipParts;
+        setClipParts(std::move(parts));
     }
-    return visible;
+    return clipParts;
 }
 
 void RasterGraphics::setClipParts(std::vector<PixelRect> parts)
 {
+    clippedTo = surfaceBounds();
     clipParts.clear();
-    for (const PixelRect& part : parts)
-        if (!part.isEmpty())
-            clipParts.push_back(part);
+    for (const PixelRect& part : parts) {
+        const PixelRect cut = part.intersect(clippedTo);
+        if (!cut.isEmpty())
+            clipParts.push_back(cut);
+    }
     clipBounds = boundsOf(clipParts);
 }
 
@@ -237,9 +239,8 @@ void RasterGraphics::setClip(const util::Region* region)
 {
     std::vector<PixelRect> parts;
     if (region) {
-        const PixelRect bounds = surfaceBounds();
         for (const util::RectangleNM& r : region->getRectangles())
-            parts.push_back(PixelRect{r.x, r.y, r.width, r.height}.intersect(bounds));
+            parts.push_back({r.x, r.y, r.width, r.height});
     }
     setClipParts(std::move(parts));
 }
@@ -286,7 +287,7 @@ void RasterGraphics::fillOval(int32_t x, int32_t y, int32_t width, int32_t heigh
 {
     if (!surfaceReady())
         return;
-    const std::vector<PixelRect> parts = visibleClip();
+    const std::vector<PixelRect>& parts = visibleClip();
     SolidSpans spans(*surface, parts, penColor | 0xFF000000u);
     raster::fillEllipse(x, y, width, height, boundsOf(parts), spans);
     surface->setPixelsChanged(true);
@@ -310,7 +311,7 @@ void RasterGraphics::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, in
     }
     if (!surfaceReady())
         return;
-    const std::vector<PixelRect> parts = visibleClip();
+    const std::vector<PixelRect>& parts = visibleClip();
     SolidSpans spans(*surface, parts, penColor | 0xFF000000u);
     raster::strokeLine(x1 + translateX, y1 + translateY, x2 + translateX, y2 + translateY, width, boundsOf(parts), spans);
     surface->setPixelsChanged(true);
@@ -338,7 +339,7 @@ void RasterGraphics::fillPolygon(const Polygon& polygon)
     std::vector<PointF> points;
     for (int32_t i = 0; i < polygon.getPointCount(); ++i)
         points.push_back({static_cast<double>(polygon.getX(i) + translateX), static_cast<double>(polygon.getY(i) + translateY)});
-    const std::vector<PixelRect> parts = visibleClip();
+    const std::vector<PixelRect>& parts = visibleClip();
     SolidSpans spans(*surface, parts, penColor | 0xFF000000u);
     raster::fillPolygon(points, boundsOf(parts), spans);
     surface->setPixelsChanged(true);

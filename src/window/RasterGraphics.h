@@ -66,7 +66,8 @@ protected:
     bool surfaceReady();
     PixelRect surfaceBounds() const;
     // The clip parts, cut to the surface as it is now.
-    std::vector<PixelRect> visibleClip() const;
+    const std::vector<PixelRect>& visibleClip();
+    // The parts, cut to the surface, become the clip.
     void setClipParts(std::vector<PixelRect> parts);
     // Fills the rectangle (target coordinates) with one value in every clip part.
     void fillOpaque(const PixelRect& area, uint32_t argb);
@@ -77,8 +78,10 @@ protected:
     Font* textFont();
 
     lang::Ref<ImageBase> surface;
-    // Disjoint rectangles in target coordinates; clipBounds holds their bounding box.
+    // Disjoint rectangles in target coordinates, within the surface as it was when they were
+    // cut (clippedTo); clipBounds holds their bounding box.
     std::vector<PixelRect> clipParts;
+    PixelRect clippedTo;
 };
 
 } // namespace window

@@ -1,5 +1,6 @@
 #include "window/TransformedDraw.h"
 
+#include "window/BilinearSampler.h"
 #include "window/ImageBase.h"
 
 #include <algorithm>
@@ -10,8 +11,11 @@ namespace window {
 namespace {
 
 constexpr double kFixedOne = 65536.0;
-// Samples are made and blended in runs of this many pixels.
-constexpr int32_t kRun = 256;
+
+int32_t toFixed(double value)
+{
+    return static_cast<int32_t>(std::lround(value * kFixedOne));
+}
 
 // The picture position of a target point: [u; v] = a * [x; y] + b.
 struct Affine {
@@ -99,30 +103,95 @@ blend::Multipliers cornerMultipliers(const uint32_t corners[4], double s, double
         cornerChannel(corners, 24, s, t)};
 }
 
-} // namespace
+// What a draw needs on every row: the picture, the mapping, the colours, the target row.
+struct RowBlender {
+    const TransformedSource& source;
+    const Affine& mapping;
+    const Modulation& modulation;
+    bool targetHasAlpha;
 
-uint32_t sampleBilinear(const TransformedSource& source, const PixelRect& valid, int32_t u, int32_t v)
-{
-    const int32_t x0 = u >> 16;
-    const int32_t y0 = v >> 16;
-    // 7-bit weights keep every product of the filter inside 16 bits.
-    const uint32_t wx = static_cast<uint32_t>(u >> 9) & 0x7F;
-    const uint32_t wy = static_cast<uint32_t>(v >> 9) & 0x7F;
-    const int32_t xa = std::clamp(x0, valid.x, valid.right() - 1);
-    const int32_t xb = std::clamp(x0 + 1, valid.x, valid.right() - 1);
-    const int32_t ya = std::clamp(y0, valid.y, valid.bottom() - 1);
-    const int32_t yb = std::clamp(y0 + 1, valid.y, valid.bottom() - 1);
-    const uint32_t* rowA = source.pixels + static_cast<size_t>(ya) * source.stride;
-    const uint32_t* rowB = source.pixels + static_cast<size_t>(yb) * source.stride;
-    const uint32_t p00 = rowA[xa], p01 = rowA[xb], p10 = rowB[xa], p11 = rowB[xb];
-    uint32_t result = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-        const uint32_t top = (p00 >> shift & 0xFF) * (128 - wx) + (p01 >> shift & 0xFF) * wx;
-        const uint32_t bottom = (p10 >> shift & 0xFF) * (128 - wx) + (p11 >> shift & 0xFF) * wx;
-        result |= ((top * (128 - wy) + bottom * wy) >> 14) << shift;
+    // Blends `count` samples into the target row from pixel x of row y.
+    void blend(uint32_t* row, const uint32_t* samples, int32_t x, int32_t y, int32_t count) const
+    {
+        if (!modulation.useCorners) {
+            if (modulation.additive)
+                blend::additiveRow(row + x, samples, count, modulation.tint, targetHasAlpha);
+            else
+                blend::alphaRow(row + x, samples, count, modulation.tint, targetHasAlpha);
+            return;
+        }
+        const double centreY = y + 0.5;
+        for (int32_t i = 0; i < count; ++i) {
+            const double centreX = x + i + 0.5;
+            const double s = (mapping.u(centreX, centreY) - source.part.x) / source.part.width;
+            const double t = (mapping.v(centreX, centreY) - source.part.y) / source.part.height;
+            const blend::Multipliers corner = cornerMultipliers(modulation.corners, s, t);
+            uint32_t& d = row[x + i];
+            d = modulation.additive ? blend::additivePixel(d, samples[i], corner, targetHasAlpha)
+                                    : blend::alphaPixel(d, samples[i], corner, targetHasAlpha);
+        }
     }
-    return result;
+};
+
+// Scaled or mirrored, not turned: every row covers the same columns.
+void drawAxisAligned(uint32_t* pixels, int32_t stride, const PixelRect& area, const SampleSource& sampleSource,
+    const RowBlender& blender, std::vector<uint32_t>& samples)
+{
+    const Affine& m = blender.mapping;
+    const PixelRect& valid = sampleSource.valid;
+    auto columnInside = [&](int32_t x) {
+        const double u = m.u(x + 0.5, 0);
+        return u >= valid.x && u < valid.right();
+    };
+    int32_t start = area.x;
+    int32_t end = area.right();
+    while (start < end && !columnInside(start))
+        ++start;
+    while (end > start && !columnInside(end - 1))
+        --end;
+    if (start == end)
+        return;
+    AxisSampler sampler(sampleSource, toFixed(m.u(start + 0.5, 0) - 0.5), toFixed(m.a00), end - start);
+    for (int32_t y = area.y; y < area.bottom(); ++y) {
+        const double v = m.v(0, y + 0.5);
+        if (v < valid.y || v >= valid.bottom())
+            continue;
+        sampler.sampleRow(toFixed(v - 0.5), samples.data());
+        blender.blend(pixels + static_cast<size_t>(y) * stride, samples.data(), start, y, end - start);
+    }
 }
+
+// Turned: each row crosses the part along a slant of its own.
+void drawTurned(uint32_t* pixels, int32_t stride, const PixelRect& area, const SampleSource& sampleSource,
+    const RowBlender& blender, std::vector<uint32_t>& samples)
+{
+    const Affine& m = blender.mapping;
+    const PixelRect& valid = sampleSource.valid;
+    const int32_t du = toFixed(m.a00);
+    const int32_t dv = toFixed(m.a10);
+    for (int32_t y = area.y; y < area.bottom(); ++y) {
+        const double centreY = y + 0.5;
+        auto inside = [&](int32_t x) {
+            const double u = m.u(x + 0.5, centreY);
+            const double v = m.v(x + 0.5, centreY);
+            return u >= valid.x && u < valid.right() && v >= valid.y && v < valid.bottom();
+        };
+        // The pixels of a row inside the part form one run: find its ends.
+        int32_t start = area.x;
+        int32_t end = area.right();
+        while (start < end && !inside(start))
+            ++start;
+        while (end > start && !inside(end - 1))
+            --end;
+        if (start == end)
+            continue;
+        sampleLine(sampleSource, toFixed(m.u(start + 0.5, centreY) - 0.5), toFixed(m.v(start + 0.5, centreY) - 0.5), du, dv,
+            end - start, samples.data());
+        blender.blend(pixels + static_cast<size_t>(y) * stride, samples.data(), start, y, end - start);
+    }
+}
+
+} // namespace
 
 void drawTransformed(ImageBase& target, const PixelRect& clip, const TransformedSource& source,
     const Placement& placement, const Modulation& modulation)
@@ -138,53 +207,18 @@ void drawTransformed(ImageBase& target, const PixelRect& clip, const Transformed
     const PixelRect area = coveredBox(source, placement).intersect(clip).intersect({0, 0, target.getWidth(), target.getHeight()});
     if (area.isEmpty())
         return;
-    const Affine m = inverseMapping(source, placement);
+    const Affine mapping = inverseMapping(source, placement);
+    const SampleSource sampleSource{source.pixels, source.stride, valid};
+    const RowBlender blender{source, mapping, modulation, target.getHasAlpha()};
+    // One buffer of samples per drawing thread, grown to the widest row drawn so far.
+    thread_local std::vector<uint32_t> samples;
+    if (samples.size() < static_cast<size_t>(area.width))
+        samples.resize(static_cast<size_t>(area.width));
     const int32_t stride = target.getRowBytes() / 4;
-    const bool targetHasAlpha = target.getHasAlpha();
-    uint32_t samples[kRun];
-    for (int32_t y = area.y; y < area.bottom(); ++y) {
-        const double centreY = y + 0.5;
-        auto inside = [&](int32_t x) {
-            const double u = m.u(x + 0.5, centreY);
-            const double v = m.v(x + 0.5, centreY);
-            return u >= valid.x && u < valid.right() && v >= valid.y && v < valid.bottom();
-        };
-        // The pixels of a row inside the part form one run: find its ends.
-        int32_t start = area.x;
-        int32_t end = area.right();
-        while (start < end && !inside(start))
-            ++start;
-        while (end > start && !inside(end - 1))
-            --end;
-        uint32_t* row = targetPixels + static_cast<size_t>(y) * stride;
-        for (int32_t runStart = start; runStart < end; runStart += kRun) {
-            const int32_t count = std::min(kRun, end - runStart);
-            const double u0 = m.u(runStart + 0.5, centreY) - 0.5;
-            const double v0 = m.v(runStart + 0.5, centreY) - 0.5;
-            const auto du = static_cast<int32_t>(std::lround(m.a00 * kFixedOne));
-            const auto dv = static_cast<int32_t>(std::lround(m.a10 * kFixedOne));
-            auto u = static_cast<int32_t>(std::lround(u0 * kFixedOne));
-            auto v = static_cast<int32_t>(std::lround(v0 * kFixedOne));
-            for (int32_t i = 0; i < count; ++i, u += du, v += dv)
-                samples[i] = sampleBilinear(source, valid, u, v);
-            if (!modulation.useCorners) {
-                if (modulation.additive)
-                    blend::additiveRow(row + runStart, samples, count, modulation.tint, targetHasAlpha);
-                else
-                    blend::alphaRow(row + runStart, samples, count, modulation.tint, targetHasAlpha);
-                continue;
-            }
-            for (int32_t i = 0; i < count; ++i) {
-                const double x = runStart + i + 0.5;
-                const double s = (m.u(x, centreY) - source.part.x) / source.part.width;
-                const double t = (m.v(x, centreY) - source.part.y) / source.part.height;
-                const blend::Multipliers corner = cornerMultipliers(modulation.corners, s, t);
-                uint32_t& d = row[runStart + i];
-                d = modulation.additive ? blend::additivePixel(d, samples[i], corner, targetHasAlpha)
-                                        : blend::alphaPixel(d, samples[i], corner, targetHasAlpha);
-            }
-        }
-    }
+    if (mapping.a01 == 0 && mapping.a10 == 0)
+        drawAxisAligned(targetPixels, stride, area, sampleSource, blender, samples);
+    else
+        drawTurned(targetPixels, stride, area, sampleSource, blender, samples);
     target.setPixelsChanged(true);
 }
 

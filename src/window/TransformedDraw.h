@@ -49,8 +49,4 @@ struct Modulation {
 void drawTransformed(ImageBase& target, const PixelRect& clip, const TransformedSource& source,
     const Placement& placement, const Modulation& modulation);
 
-// The bilinear sample of the picture at (u, v) in 16.16 fixed point, texel centres at whole
-// numbers, neighbours clamped to `valid`.
-uint32_t sampleBilinear(const TransformedSource& source, const PixelRect& valid, int32_t u, int32_t v);
-
 } // namespace window

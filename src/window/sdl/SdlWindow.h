@@ -1,0 +1,92 @@
+// The SDL window under a frame and the presenter of its picture: an SDL renderer with one
+// streaming texture of the logical size, drawn letterboxed into whatever size the window has.
+// Every submitted picture is copied to a staging buffer; pictures finished on other threads
+// are presented from it by the main thread, the only one that may use the renderer.
+#pragma once
+
+#include "window/NativeWindow.h"
+#include "window/Platform.h"
+#include "window/sdl/Letterbox.h"
+
+#include <SDL.h>
+
+#include <mutex>
+#include <vector>
+
+namespace window::sdl {
+
+class SdlWindow : public NativeWindow {
+public:
+    SdlWindow(Component* owner, const WindowSettings& settings);
+    ~SdlWindow() override;
+
+    // False when SDL could not make the window.
+    bool isValid() const { return window != nullptr; }
+    uint32_t getWindowId() const { return windowId; }
+    SDL_Window* getSdlWindow() const { return window; }
+    static SdlWindow* fromId(uint32_t windowId);
+    // Every window that exists, oldest first.
+    static const std::vector<SdlWindow*>& all();
+
+    bool hasInputFocus() const override { return inputFocus; }
+    void setVisible(bool visible) override;
+    bool isVisible() const override;
+    bool isMinimised() const override;
+    void minimise() override;
+    void setTitle(const char* cp1252Title) override;
+    void setIcon(const uint32_t* pixels, int32_t width, int32_t height) override;
+    bool setFullScreen(bool on) override;
+    bool isFullScreen() const override;
+    void setPosition(int32_t x, int32_t y) override;
+    void getPosition(int32_t& x, int32_t& y) const override;
+    void centreInWorkArea() override;
+    void getMousePosition(int32_t& x, int32_t& y) const override;
+    void setMousePosition(int32_t x, int32_t y) override;
+    void requestPaint() override;
+    void submitFrame(const uint32_t* pixels, int32_t width, int32_t height, int32_t pitch) override;
+
+    // Called by the event pump as it handles this window's SDL events.
+    void setInputFocus(bool focus) { inputFocus = focus; }
+    void rememberMouse(int32_t x, int32_t y) { mouseX = x; mouseY = y; }
+    // The letterbox of the window's current size, in window units (those of mouse events).
+    Letterbox getLetterbox() const;
+    // Takes the pending paint request (true when there was one).
+    bool takePaintRequest();
+    // Presents the staged picture (after a submit from another thread).
+    void presentStagedFrame();
+    // Shows the last picture again, for a window that was uncovered or resized.
+    void presentAgain();
+    // SDL reset the renderer's device: the picture cannot be shown until restorePresenter.
+    void markPresenterLost() { presenterLost = true; }
+    bool isPresenterLost() const override { return presenterLost; }
+    bool restorePresenter() override;
+    const char* getRendererName() const;
+    // The renderer that presents the picture (none when SDL could not make one).
+    SDL_Renderer* getRenderer() const { return renderer; }
+    // Mouse buttons held (SDL_BUTTON masks) since the last press inside the window.
+    uint32_t buttonsHeld = 0;
+
+private:
+    bool createRenderer();
+    void destroyRenderer();
+    void uploadAndPresent();
+
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    uint32_t windowId = 0;
+    int32_t logicalWidth, logicalHeight;
+    bool inputFocus = false;
+    bool presenterLost = false;
+    // The window's size before full screen.
+    int windowedWidth = 0, windowedHeight = 0;
+    bool hasPicture = false;
+    int32_t mouseX = 0, mouseY = 0;
+
+    std::mutex stagingMutex;
+    std::vector<uint32_t> staging;
+    bool presentPending = false;
+    bool paintPending = false;
+};
+
+} // namespace window::sdl
