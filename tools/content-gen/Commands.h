@@ -1,0 +1,22 @@
+// The commands of kipto2-content-gen, one per kind of content. Each writes its files into
+// an output folder and a list of package items ("NAME=PATH" lines) for the package writer.
+#pragma once
+
+#include <string>
+
+namespace contentgen {
+
+int makeSounds(const std::string& outDir, const std::string& listPath);
+// Item pictures from the catalogue source.
+// The engine-level pictures, the UI kit, fonts and digits; labelled buttons from a source.
+int makeUi(const std::string& outDir, const std::string& listPath, const std::string& buttonsPath);
+int makeItems(const std::string& outDir, const std::string& listPath, const std::string& cataloguePath);
+
+// The texts of texts.txt, then the shop and item names of the catalogue.
+int makeTexts(const std::string& outDir, const std::string& listPath, const std::string& textsPath, const std::string& cataloguePath);
+
+// The gallery table and its preview, from the generated UI pictures, items and texts.
+int makeGallery(const std::string& outDir, const std::string& listPath, const std::string& uiDir, const std::string& itemsDir,
+                const std::string& textsDir, const std::string& cataloguePath);
+
+} // namespace contentgen

@@ -1,0 +1,132 @@
+#include "Text.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace contentgen {
+
+std::vector<uint32_t> utf8Codepoints(const std::string& text)
+{
+    std::vector<uint32_t> out;
+    for (size_t i = 0; i < text.size();) {
+        const uint8_t c = uint8_t(text[i]);
+        int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        uint32_t cp = extra == 0 ? c : extra == 1 ? c & 0x1F : extra == 2 ? c & 0x0F : c & 0x07;
+        ++i;
+        for (; extra > 0 && i < text.size(); --extra, ++i)
+            cp = cp << 6 | (uint8_t(text[i]) & 0x3F);
+        out.push_back(cp);
+    }
+    return out;
+}
+
+namespace {
+
+void openFace(FT_Library& library, FT_Face& face, const std::string& path)
+{
+    if (FT_Init_FreeType(&library) != 0)
+        throw std::runtime_error("FreeType cannot start");
+    if (FT_New_Face(library, path.c_str(), 0, &face) != 0) {
+        FT_Done_FreeType(library);
+        throw std::runtime_error("cannot open font " + path);
+    }
+}
+
+} // namespace
+
+Font::Font(const std::string& path, int pixelSize)
+{
+    openFace(library_, face_, path);
+    FT_Set_Pixel_Sizes(face_, 0, FT_UInt(pixelSize));
+}
+
+Font::~Font()
+{
+    FT_Done_Face(face_);
+    FT_Done_FreeType(library_);
+}
+
+int Font::ascent() const { return int((face_->size->metrics.ascender + 63) >> 6); }
+int Font::descent() const { return int((-face_->size->metrics.descender + 63) >> 6); }
+int Font::lineHeight() const { return ascent() + descent(); }
+
+Font::Glyph Font::glyph(uint32_t codepoint) const
+{
+    Glyph g;
+    const FT_UInt index = FT_Get_Char_Index(face_, codepoint);
+    if (index == 0 && codepoint != ' ')
+        return g;
+    if (FT_Load_Glyph(face_, index, FT_LOAD_TARGET_LIGHT) != 0 || FT_Render_Glyph(face_->glyph, FT_RENDER_MODE_NORMAL) != 0)
+        return g;
+    const FT_Bitmap& bitmap = face_->glyph->bitmap;
+    g.mask = Mask(int(bitmap.width), int(bitmap.rows));
+    for (int y = 0; y < int(bitmap.rows); ++y)
+        for (int x = 0; x < int(bitmap.width); ++x)
+            g.mask.ref(x, y) = bitmap.buffer[y * bitmap.pitch + x] / 255.0f;
+    g.left = face_->glyph->bitmap_left;
+    g.top = face_->glyph->bitmap_top;
+    g.advance = int((face_->glyph->advance.x + 32) >> 6);
+    g.present = true;
+    return g;
+}
+
+int Font::textWidth(const std::string& utf8) const
+{
+    int width = 0;
+    for (uint32_t cp : utf8Codepoints(utf8))
+        width += glyph(cp).advance;
+    return width;
+}
+
+Mask Font::textMask(const std::string& utf8, int width, int height, int left, int baseline) const
+{
+    Mask mask(width, height);
+    int pen = left;
+    for (uint32_t cp : utf8Codepoints(utf8)) {
+        const Glyph g = glyph(cp);
+        for (int y = 0; y < g.mask.height(); ++y)
+            for (int x = 0; x < g.mask.width(); ++x) {
+                const int px = pen + g.left + x, py = baseline - g.top + y;
+                if (px >= 0 && py >= 0 && px < width && py < height)
+                    mask.ref(px, py) = std::max(mask.at(px, py), g.mask.at(x, y));
+            }
+        pen += g.advance;
+    }
+    return mask;
+}
+
+EmojiFont::EmojiFont(const std::string& path)
+{
+    openFace(library_, face_, path);
+    if (face_->num_fixed_sizes < 1 || FT_Select_Size(face_, 0) != 0)
+        throw std::runtime_error("the emoji font has no bitmap strike");
+}
+
+EmojiFont::~EmojiFont()
+{
+    FT_Done_Face(face_);
+    FT_Done_FreeType(library_);
+}
+
+Picture EmojiFont::emoji(uint32_t codepoint) const
+{
+    const FT_UInt index = FT_Get_Char_Index(face_, codepoint);
+    if (index == 0 || FT_Load_Glyph(face_, index, FT_LOAD_COLOR) != 0)
+        return Picture(0, 0);
+    const FT_Bitmap& bitmap = face_->glyph->bitmap;
+    if (bitmap.pixel_mode != FT_PIXEL_MODE_BGRA)
+        return Picture(0, 0);
+    Picture out(int(bitmap.width), int(bitmap.rows));
+    for (int y = 0; y < int(bitmap.rows); ++y)
+        for (int x = 0; x < int(bitmap.width); ++x) {
+            const uint8_t* p = bitmap.buffer + y * bitmap.pitch + x * 4;
+            // The strike is premultiplied BGRA, which is what Picture holds.
+            out.ref(x, y) = {p[2] / 255.0f, p[1] / 255.0f, p[0] / 255.0f, p[3] / 255.0f};
+        }
+    return out;
+}
+
+} // namespace contentgen
