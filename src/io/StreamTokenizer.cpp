@@ -27,39 +27,42 @@ StreamTokenizer::StreamTokenizer(InputStream* source) : source(lang::retain(sour
 {
     std::memset(charType, CT_WORD, sizeof charType);
     std::memset(charType, CT_BLANK, 33);
-    charType['\n'] = CT_EOL;
+    setType('\n', CT_EOL);
+}
+
+void StreamTokenizer::setType(int c, uint8_t kind)
+{
+    if (c >= 0 && c < 256)
+        charType[c] = kind;
 }
 
 void StreamTokenizer::parseNumbers()
 {
     for (int c = '0'; c <= '9'; ++c)
-        charType[c] = CT_NUMBER;
-    charType['-'] = CT_NUMBER;
-    charType['.'] = CT_NUMBER;
+        setType(c, CT_NUMBER);
+    setType('-', CT_NUMBER);
+    setType('.', CT_NUMBER);
 }
 
 void StreamTokenizer::commentChar(int c)
 {
-    if (c >= 0 && c < 256)
-        charType[c] = CT_COMMENT;
+    setType(c, CT_COMMENT);
 }
 
 void StreamTokenizer::quoteChar(int c)
 {
-    if (c >= 0 && c < 256)
-        charType[c] = CT_QUOTE;
+    setType(c, CT_QUOTE);
 }
 
 void StreamTokenizer::wordChars(int low, int high)
 {
     for (int c = low < 0 ? 0 : low; c <= high && c < 256; ++c)
-        charType[c] = CT_WORD;
+        setType(c, CT_WORD);
 }
 
 void StreamTokenizer::ordinaryChar(int c)
 {
-    if (c >= 0 && c < 256)
-        charType[c] = CT_ORDINARY;
+    setType(c, CT_ORDINARY);
 }
 
 void StreamTokenizer::eolIsSignificant(bool significant)

@@ -69,6 +69,7 @@ public:
     const char* getClassName() const override { return "StreamTokenizer"; }
 
 private:
+    void setType(int c, uint8_t kind);
     // The next character, 0 to 255, or -1 at the end.
     int readChar();
     int decodeUtf8(int lead);

@@ -28,6 +28,10 @@ public:
     void setStateFrame(int32_t forState, int32_t cell);
     int32_t getStateFrame(int32_t forState) const;
 
+    // Both bases have a release: dropping a reference, and the button's release test.
+    using AnimateSprite::release;
+    using ButtonMixin::release;
+
     bool isInstanceOf(const char* className) const override;
     const char* getClassName() const override { return "ButtonSprite"; }
 

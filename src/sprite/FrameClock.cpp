@@ -26,6 +26,8 @@ void SteadyFrameClock::waitUntil(int64_t deadline)
 
 void VirtualFrameClock::waitUntil(int64_t deadline)
 {
+    // Time jumps at once; give other threads a turn, as a real wait would.
+    std::this_thread::yield();
     int64_t current = time.load();
     while (current < deadline && !time.compare_exchange_weak(current, deadline)) {
     }

@@ -23,6 +23,10 @@ public:
     // Every state has the same (empty) look.
     bool applyState(int32_t) override { return true; }
 
+    // Both bases have a release: dropping a reference, and the button's release test.
+    using BoundsSprite::release;
+    using ButtonMixin::release;
+
     bool isInstanceOf(const char* className) const override;
     const char* getClassName() const override { return "RectButtonSprite"; }
 

@@ -53,8 +53,7 @@ void* Cursor::getHandle()
 
 void Cursor::show()
 {
-    void* native = getHandle();
-    platform::showCursor(native ? native : getArrow()->getHandle());
+    platform::showCursor(getHandle());
 }
 
 void Cursor::forgetHandles()

@@ -1,7 +1,7 @@
 // A mouse cursor of the window. Eight exist for the whole run: the system arrow, text beam,
 // wait and cross cursors and the program's cursors 104 to 107 (104 the pointing hand, 105 the
-// open hand; 106 and 107 have no picture and show the arrow). The native cursor is made on
-// first use, once the platform is running.
+// open hand; 106 and 107 have no picture, and like any empty cursor they hide the pointer).
+// The native cursor is made on first use, once the platform is running.
 #pragma once
 
 #include "lang/Object.h"

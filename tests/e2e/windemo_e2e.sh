@@ -91,7 +91,20 @@ import -window root "$out/fullscreen-click.png"
 expect_pixel "$out/fullscreen-click.png" 640 667 FFFF00
 
 xdotool key Escape
-wait_for "^fullscreen off"
+wait_for_paint_after "^fullscreen off"
+
+# A window the player makes wider shows the picture at its own height, between bars.
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+left=$X; top=$Y
+paints=$(grep -c "^painted" "$out/demo.log")
+xdotool windowsize --sync "$wid" 1000 600
+for i in $(seq 1 200); do [ "$(grep -c "^painted" "$out/demo.log")" -gt "$paints" ] && break; sleep 0.1; done
+import -window root "$out/resized.png"
+expect_pixel "$out/resized.png" $((left + 50)) $((top + 300)) 000000
+expect_pixel "$out/resized.png" $((left + 104)) $((top + 595)) 0000FF
+expect_pixel "$out/resized.png" $((left + 895)) $((top + 595)) FFFFFF
+expect_pixel "$out/resized.png" $((left + 950)) $((top + 300)) 000000
+
 # Escape in a window closes the demo.
 xdotool key Escape
 wait_for "^closed"

@@ -240,6 +240,14 @@ TEST_F(FrameMessages, SmallerPositionsAreRefused)
     EXPECT_EQ(larger.flags, 0u);
 }
 
+TEST_F(FrameMessages, MaximisedSizeOfAFixedFrameIsItsOwn)
+{
+    window::MinMaxInfo info;
+    frame->handleMessage(window::MsgGetMinMaxInfo, 0, reinterpret_cast<window::LParam>(&info));
+    EXPECT_EQ(info.maxSizeWidth, 800);
+    EXPECT_EQ(info.maxSizeHeight, 600);
+}
+
 TEST_F(FrameMessages, MoveMessageTakesSignedHalves)
 {
     frame->handleMessage(window::MsgMove, 0, window::makeLParam(-20, 35));

@@ -169,7 +169,11 @@ void* createCursor(int32_t kind)
     case Cursor::Cross: return SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_CROSSHAIR);
     case Cursor::Hand: return SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
     case Cursor::OpenHand: return makeOpenHandCursor();
-    default: return nullptr;
+    default: {
+        // An empty cursor: every pixel transparent.
+        const uint8_t nothing[8] = {};
+        return SDL_CreateCursor(nothing, nothing, 8, 8, 0, 0);
+    }
     }
 }
 

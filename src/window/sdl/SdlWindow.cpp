@@ -103,6 +103,9 @@ bool SdlWindow::createRenderer()
         return false;
     }
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) == 0)
+        lang::debugOutput((lang::String("Presenting through SDL renderer ") + info.name + "\n").c_str());
     return true;
 }
 
@@ -114,14 +117,6 @@ void SdlWindow::destroyRenderer()
         SDL_DestroyRenderer(renderer);
     texture = nullptr;
     renderer = nullptr;
-}
-
-const char* SdlWindow::getRendererName() const
-{
-    SDL_RendererInfo info;
-    if (renderer && SDL_GetRendererInfo(renderer, &info) == 0)
-        return info.name;
-    return "none";
 }
 
 void SdlWindow::setVisible(bool visible)
@@ -314,10 +309,23 @@ void SdlWindow::uploadAndPresent()
     SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
     Letterbox box(logicalWidth, logicalHeight, outputWidth, outputHeight);
     SDL_Rect target{box.pictureX(), box.pictureY(), box.pictureWidth(), box.pictureHeight()};
-    bool natural = target.w == logicalWidth && target.h == logicalHeight;
-    SDL_SetTextureScaleMode(texture, natural ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    // Smooth scaling up to twice the size; beyond it whole pixels repeat, which looks sharp
+    // and keeps large displays cheap.
+    bool smooth = target.w != logicalWidth && target.w < 2 * logicalWidth;
+    SDL_SetTextureScaleMode(texture, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    // Only the bars need black; the picture covers the rest.
+    SDL_Rect bars[2];
+    int count = 0;
+    if (target.x > 0) {
+        bars[count++] = SDL_Rect{0, 0, target.x, outputHeight};
+        bars[count++] = SDL_Rect{target.x + target.w, 0, outputWidth - target.x - target.w, outputHeight};
+    } else if (target.y > 0) {
+        bars[count++] = SDL_Rect{0, 0, outputWidth, target.y};
+        bars[count++] = SDL_Rect{0, target.y + target.h, outputWidth, outputHeight - target.y - target.h};
+    }
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
+    if (count > 0)
+        SDL_RenderFillRects(renderer, bars, count);
     SDL_RenderCopy(renderer, texture, nullptr, &target);
     SDL_RenderPresent(renderer);
 }

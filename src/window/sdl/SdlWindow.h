@@ -60,7 +60,6 @@ public:
     void markPresenterLost() { presenterLost = true; }
     bool isPresenterLost() const override { return presenterLost; }
     bool restorePresenter() override;
-    const char* getRendererName() const;
     // The renderer that presents the picture (none when SDL could not make one).
     SDL_Renderer* getRenderer() const { return renderer; }
     // Mouse buttons held (SDL_BUTTON masks) since the last press inside the window.
@@ -83,6 +82,7 @@ private:
     bool hasPicture = false;
     int32_t mouseX = 0, mouseY = 0;
 
+    // Guards the staging buffer and the two pending flags, which other threads set.
     std::mutex stagingMutex;
     std::vector<uint32_t> staging;
     bool presentPending = false;
