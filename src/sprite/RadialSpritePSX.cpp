@@ -49,6 +49,11 @@ SpriteBase* RadialSpritePSX::duplicate()
     return copy;
 }
 
+void RadialSpritePSX::seedGenerator(uint32_t seed)
+{
+    generator().setSeed(seed);
+}
+
 int32_t RadialSpritePSX::particleCountOf(int32_t pattern, int32_t variant)
 {
     switch (pattern) {

@@ -26,6 +26,9 @@ public:
     int32_t getPattern() const { return pattern; }
     int32_t getVariant() const { return variant; }
 
+    // Seeds the generator that every radial system draws its speeds and twinkles from, for
+    // repeatable bursts.
+    static void seedGenerator(uint32_t seed);
     static int32_t particleCountOf(int32_t pattern, int32_t variant);
     static uint32_t colorOf(int32_t variant);
     // The star brush: brightest along its middle row and column; dx and dy from -4 to 3.
