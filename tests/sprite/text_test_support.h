@@ -105,3 +105,44 @@ public:
 };
 
 } // namespace text_testing
+
+#include "window/PngWriter.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace text_testing {
+
+// The folder of the test pictures; empty when the tests run outside CTest.
+inline std::string testDataFolder()
+{
+    const char* folder = std::getenv("KIPTO2_TEST_DATA");
+    return folder ? std::string(folder) + "/sprite/" : std::string();
+}
+
+// A picture of tests/data/sprite, decoded at once.
+inline Ref<window::PixelImage> loadTestPicture(const std::string& name)
+{
+    return lang::adopt(new window::PixelImage(lang::String((testDataFolder() + name).c_str())));
+}
+
+// The number of pixels in which the picture differs from the golden PNG (-1 when their sizes
+// differ or the golden cannot be read). With KIPTO2_UPDATE_GOLDEN set the golden is rewritten
+// from the picture instead. A picture that differs is written beside the test binary.
+inline int32_t differenceFromGolden(window::ImageBase& picture, const std::string& goldenName)
+{
+    const std::string path = testDataFolder() + goldenName;
+    if (std::getenv("KIPTO2_UPDATE_GOLDEN"))
+        window::writePngFile(picture, path.c_str());
+    Ref<window::PixelImage> golden = lang::adopt(new window::PixelImage(lang::String(path.c_str())));
+    if (!golden->getPixels() || golden->getWidth() != picture.getWidth() || golden->getHeight() != picture.getHeight())
+        return -1;
+    int32_t differing = 0;
+    for (int32_t i = 0; i < picture.getWidth() * picture.getHeight(); ++i)
+        differing += golden->getPixels()[i] != picture.getPixels()[i] ? 1 : 0;
+    if (differing != 0)
+        window::writePngFile(picture, ("actual_" + goldenName).c_str());
+    return differing;
+}
+
+} // namespace text_testing
