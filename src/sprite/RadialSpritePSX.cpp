@@ -186,66 +186,47 @@ void RadialSpritePSX::emitAll()
 }
 
 // Patterns that no part of the game starts: 1 rings of evenly slower particles (variant 5 a
-// smaller, thinner one), 4 a spiral turning left, 5 a slow halo, 6 a fountain, 7 a swirl
-// turning right.
+// smaller, thinner one), 4 a spiral turning left, 5 a slow halo, 6 a fountain (a fan of 120
+// degrees upward, falling back), 7 a swirl turning right.
 void RadialSpritePSX::layOwnPattern()
 {
+    struct Layout {
+        float speed;
+        int32_t speedRange; // a random part added per ray (nextInt)
+        int32_t lifetime;
+        int16_t step;
+        int32_t flags;
+        float fall;
+        bool upwardFan;
+        const Follower* followers;
+        size_t followerCount;
+    };
     static const Follower rings[] = {{36, 0.8f}, {32, 0.6f}, {28, 0.4f}, {24, 0.2f}, {20, 0.1f}};
     static const Follower spiral[] = {{45, 0.85f}, {40, 0.7f}, {35, 0.55f}, {30, 0.4f}, {25, 0.25f}};
     static const Follower halo[] = {{60, 0.75f}, {50, 0.5f}};
     static const Follower fountain[] = {{45, 0.85f}, {40, 0.7f}};
     static const Follower swirl[] = {{40, 0.85f}, {35, 0.7f}, {30, 0.55f}, {25, 0.4f}};
+    static const Layout smallRing{5.0f, 0, 40, 2, Particle::FlagDamp, 0.0f, false, rings, 3};
+    static const Layout layouts[] = {
+        {8.0f, 0, 40, 2, Particle::FlagDamp, 0.0f, false, rings, std::size(rings)},
+        {6.0f, 0, 50, 1, Particle::FlagDamp | Particle::FlagSpinLeft, 0.0f, false, spiral, std::size(spiral)},
+        {3.0f, 0, 70, 1, Particle::FlagDamp, 0.0f, false, halo, std::size(halo)},
+        {7.0f, 3, 50, 1, Particle::FlagDamp | Particle::FlagAccelerate, 0.35f, true, fountain, std::size(fountain)},
+        {7.0f, 0, 45, 1, Particle::FlagDamp | Particle::FlagSpinRight, 0.0f, false, swirl, std::size(swirl)},
+    };
+    static const int32_t layoutOfPattern[] = {-1, 0, -1, -1, 1, 2, 3, 4};
+    if (pattern < 1 || pattern > 7 || layoutOfPattern[pattern] < 0)
+        return;
+    const Layout& layout = pattern == 1 && variant == 5 ? smallRing : layouts[layoutOfPattern[pattern]];
+    const double pi = 3.14159265358979323846;
     size_t index = 0;
     for (int32_t ray = 0; ray < Rays; ++ray) {
-        double angle = ray * RayAngle;
-        float speed = 0.0f;
-        int32_t life = 40;
-        int16_t step = 1;
-        int32_t flags = Particle::FlagDamp;
-        const Follower* followers = rings;
-        size_t followerCount = 5;
-        switch (pattern) {
-        case 1:
-            speed = variant == 5 ? 5.0f : 8.0f;
-            step = 2;
-            followerCount = variant == 5 ? 3 : 5;
-            break;
-        case 4:
-            speed = 6.0f;
-            life = 50;
-            flags |= Particle::FlagSpinLeft;
-            followers = spiral;
-            break;
-        case 5:
-            speed = 3.0f;
-            life = 70;
-            followers = halo;
-            followerCount = std::size(halo);
-            break;
-        case 6:
-            // A fan of 120 degrees upward.
-            angle = -3.14159265358979323846 / 2 + (ray - (Rays - 1) / 2.0) * (2.0 * 3.14159265358979323846 / 3) / Rays;
-            speed = static_cast<float>(nextInt(3) + 7);
-            life = 50;
-            flags |= Particle::FlagAccelerate;
-            followers = fountain;
-            followerCount = std::size(fountain);
-            break;
-        case 7:
-            speed = 7.0f;
-            life = 45;
-            flags |= Particle::FlagSpinRight;
-            followers = swirl;
-            followerCount = std::size(swirl);
-            break;
-        default:
-            return;
-        }
+        const double angle = layout.upwardFan ? -pi / 2 + (ray - (Rays - 1) / 2.0) * (2.0 * pi / 3) / Rays : ray * RayAngle;
+        const float speed = layout.speed + static_cast<float>(layout.speedRange > 0 ? nextInt(layout.speedRange) : 0);
         Particle lead = leadParticle(static_cast<float>(std::cos(angle)) * speed,
-            static_cast<float>(std::sin(angle)) * speed, life, step, flags);
-        if (pattern == 6)
-            lead.acceleration = {0.0f, 0.35f, 0.0f};
-        index = layRay(index, lead, followers, followerCount);
+            static_cast<float>(std::sin(angle)) * speed, layout.lifetime, layout.step, layout.flags);
+        lead.acceleration = {0.0f, layout.fall, 0.0f};
+        index = layRay(index, lead, layout.followers, layout.followerCount);
     }
 }
 
