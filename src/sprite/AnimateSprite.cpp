@@ -150,8 +150,9 @@ void AnimateSprite::setImage(window::ImageBase* picture)
 void AnimateSprite::setImage(window::ImageBase* picture, int32_t newColumns, int32_t newRows)
 {
     ImageSprite::setImage(picture);
-    columns = std::max(1, newColumns);
-    rows = std::max(1, newRows);
+    // Both at most MaxCells, so that their product fits.
+    columns = std::clamp(newColumns, 1, MaxCells);
+    rows = std::clamp(newRows, 1, MaxCells);
     lastFrame = cellCount() - 1;
     showFrame(frame);
 }

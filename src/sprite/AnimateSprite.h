@@ -16,6 +16,9 @@ public:
     };
     static AnimateSpriteClass classObject;
 
+    // The most columns, and the most rows, of a sheet.
+    static constexpr int32_t MaxCells = 32767;
+
     AnimateSprite();
 
     bool init(window::ImageArray* pictures, lang::IntArray* numbers) override;

@@ -1,5 +1,6 @@
 #include "sprite/BoundsSprite.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace sprite {
@@ -12,7 +13,8 @@ BoundsSprite::BoundsSprite()
 }
 
 BoundsSprite::BoundsSprite(int32_t left, int32_t top, int32_t width, int32_t height)
-    : SpriteBase(left + width / 2, top + height / 2), width(width), height(height)
+    : SpriteBase(clampCoordinate(int64_t(left) + width / 2), clampCoordinate(int64_t(top) + height / 2)),
+      width(std::clamp(width, 0, CoordinateLimit)), height(std::clamp(height, 0, CoordinateLimit))
 {
     anchor = AnchorLeft | AnchorTop;
     computeBounds();
@@ -34,6 +36,8 @@ SpriteBase* BoundsSprite::duplicate()
 
 void BoundsSprite::setSize(int32_t newWidth, int32_t newHeight)
 {
+    newWidth = std::clamp(newWidth, 0, CoordinateLimit);
+    newHeight = std::clamp(newHeight, 0, CoordinateLimit);
     if (newWidth == width && newHeight == height)
         return;
     const int32_t anchorX = getX();

@@ -142,24 +142,8 @@ void DataLoader::reportException(lang::Exception* exception, int32_t line)
 
 int32_t DataLoader::countItems(const lang::String& name)
 {
-    tableName = name;
     int32_t count = 0;
-    int32_t line = 0;
-    try {
-        lang::Ref<io::InputStream> stream = lang::adopt(openTable(name));
-        if (!stream)
-            return 0;
-        TableScanner in(stream.get());
-        try {
-            readTable(in, Pass::Count, count);
-        } catch (lang::Exception*) {
-            line = in.lineNumber();
-            throw;
-        }
-    } catch (lang::Exception* exception) {
-        reportException(exception, line);
-        exception->release();
-    }
+    readTableNamed(name, Pass::Count, count);
     return count;
 }
 
@@ -168,6 +152,12 @@ bool DataLoader::load(const lang::String& name)
     spriteList = lang::adopt(new util::Vector(10));
     images.clear();
     spritesByName = lang::adopt(new util::Hashtable);
+    int32_t count = 0;
+    return readTableNamed(name, Pass::Load, count);
+}
+
+bool DataLoader::readTableNamed(const lang::String& name, Pass pass, int32_t& count)
+{
     tableName = name;
     int32_t line = 0;
     try {
@@ -175,9 +165,8 @@ bool DataLoader::load(const lang::String& name)
         if (!stream)
             return false;
         TableScanner in(stream.get());
-        int32_t count = 0;
         try {
-            readTable(in, Pass::Load, count);
+            readTable(in, pass, count);
         } catch (lang::Exception*) {
             line = in.lineNumber();
             throw;

@@ -83,6 +83,9 @@ public:
 private:
     enum class Pass { Count, Load };
 
+    // Opens the table and walks it; false when it cannot be opened or an exception (reported
+    // in an "Error" box) ended the walk.
+    bool readTableNamed(const lang::String& name, Pass pass, int32_t& count);
     // Walks the whole table; the count pass adds up progress items in `count`, the load pass
     // creates.
     void readTable(TableScanner& in, Pass pass, int32_t& count);

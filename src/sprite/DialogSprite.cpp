@@ -107,7 +107,8 @@ void DialogSprite::putNamed(const lang::String& childName, SpriteBase* child)
     namedChildren->put(childName, child);
 }
 
-void DialogSprite::addNamedAfter(const lang::String& childName, SpriteBase* child, SpriteBase* after)
+template <class Insert>
+void DialogSprite::addNamedUsing(const lang::String& childName, SpriteBase* child, Insert insert)
 {
     if (!child)
         return;
@@ -115,18 +116,17 @@ void DialogSprite::addNamedAfter(const lang::String& childName, SpriteBase* chil
     lang::Ref<SpriteBase> holder = lang::retain(child);
     remove(child);
     putNamed(childName, child);
-    insertAfter(child, after);
+    insert();
+}
+
+void DialogSprite::addNamedAfter(const lang::String& childName, SpriteBase* child, SpriteBase* after)
+{
+    addNamedUsing(childName, child, [&] { insertAfter(child, after); });
 }
 
 void DialogSprite::addNamed(const lang::String& childName, SpriteBase* child)
 {
-    if (!child)
-        return;
-    SyncGuard guard(this);
-    lang::Ref<SpriteBase> holder = lang::retain(child);
-    remove(child);
-    putNamed(childName, child);
-    add(child);
+    addNamedUsing(childName, child, [&] { add(child); });
 }
 
 void DialogSprite::insertBefore(SpriteBase* child, SpriteBase* before)
@@ -142,13 +142,7 @@ void DialogSprite::insertBefore(SpriteBase* child, SpriteBase* before)
 
 void DialogSprite::addNamedBefore(const lang::String& childName, SpriteBase* child, SpriteBase* before)
 {
-    if (!child)
-        return;
-    SyncGuard guard(this);
-    lang::Ref<SpriteBase> holder = lang::retain(child);
-    remove(child);
-    putNamed(childName, child);
-    insertBefore(child, before);
+    addNamedUsing(childName, child, [&] { insertBefore(child, before); });
 }
 
 void DialogSprite::setChildrenFireOnRelease(bool on)
@@ -318,9 +312,12 @@ int32_t DialogSprite::handleMouseMoved(window::Event* event)
         if (ButtonMixin* button = ButtonMixin::of(child.get())) {
             if (button->hover(localX, localY))
                 pointerOnButton = true;
-        } else if (DialogSprite* nested = asDialog(child.get())) {
-            if (nested->isVisible() && withLocalEvent(event, [&] { return nested->handleMouseMoved(event); }) != NotHandled)
+        } else if (DialogSprite* nested = asDialog(child.get()); nested && nested->isVisible()) {
+            if (withLocalEvent(event, [&] { return nested->handleMouseMoved(event); }) != NotHandled)
                 pointerOnButton = true;
+            // Nothing under a modal pop-up lights up.
+            if (nested->isModal())
+                break;
         }
     }
     return pointerOnButton ? Action : NotHandled;

@@ -58,8 +58,8 @@ public:
     // The event's coordinates are those of the dialog's parent (the canvas for a top-level one).
     virtual int32_t handleMousePressed(window::Event* event);
     virtual int32_t handleMouseReleased(window::Event* event);
-    // Hover looks of the child buttons and nested dialogs; 1 when the pointer is on an enabled
-    // button, else 0.
+    // Hover looks of the child buttons and nested dialogs, from the top down to a modal nested
+    // dialog; 1 when the pointer is on an enabled button, else 0.
     virtual int32_t handleMouseMoved(window::Event* event);
     virtual void reloadChildImages();
 
@@ -88,6 +88,9 @@ protected:
     template <class Handle>
     int32_t withLocalEvent(window::Event* event, Handle handle);
     void putNamed(const lang::String& childName, SpriteBase* child);
+    // Takes the child out, names it and puts it back in with `insert`, under the monitor.
+    template <class Insert>
+    void addNamedUsing(const lang::String& childName, SpriteBase* child, Insert insert);
 
     lang::String pendingAction;
     lang::String pressedChildName;

@@ -36,6 +36,7 @@ class User;
 
 class GameCanvas3 : public window::Component {
 public:
+    class CanvasThread;
     class InputThread;
     class RenderThread;
     using FrameNotify = sprite::FrameNotify;
@@ -223,30 +224,31 @@ protected:
 };
 
 // The canvas's threads: each holds the canvas and a stop flag.
-class GameCanvas3::InputThread : public lang::Thread {
+class GameCanvas3::CanvasThread : public lang::Thread {
 public:
-    explicit InputThread(GameCanvas3* canvas) : canvas(lang::retain(canvas)) {}
-    void run() override;
+    explicit CanvasThread(GameCanvas3* canvas) : canvas(lang::retain(canvas)) {}
     void requestStop() { stopRequested = true; }
     bool isStopRequested() const { return stopRequested; }
-    const char* getClassName() const override { return "InputThread"; }
+
+protected:
+    lang::Ref<GameCanvas3> canvas;
 
 private:
-    lang::Ref<GameCanvas3> canvas;
     std::atomic<bool> stopRequested{false};
 };
 
-class GameCanvas3::RenderThread : public lang::Thread {
+class GameCanvas3::InputThread : public CanvasThread {
 public:
-    explicit RenderThread(GameCanvas3* canvas) : canvas(lang::retain(canvas)) {}
+    using CanvasThread::CanvasThread;
     void run() override;
-    void requestStop() { stopRequested = true; }
-    bool isStopRequested() const { return stopRequested; }
-    const char* getClassName() const override { return "RenderThread"; }
+    const char* getClassName() const override { return "InputThread"; }
+};
 
-private:
-    lang::Ref<GameCanvas3> canvas;
-    std::atomic<bool> stopRequested{false};
+class GameCanvas3::RenderThread : public CanvasThread {
+public:
+    using CanvasThread::CanvasThread;
+    void run() override;
+    const char* getClassName() const override { return "RenderThread"; }
 };
 
 } // namespace sprite

@@ -144,42 +144,21 @@ bool ImageSprite::findEdge(int32_t& px, int32_t& py, char direction, int32_t thr
     if (!image)
         return false;
     const util::RectangleNM& box = bounds;
-    switch (direction) {
-    case 'B':
-        for (int32_t row = box.y + box.height - 1; row >= box.y; --row) {
-            if (hitTestPixel(px, row, threshold)) {
-                py = row;
-                return true;
-            }
+    const bool vertical = direction == 'B' || direction == 'T';
+    if (!vertical && direction != 'L' && direction != 'R')
+        return false;
+    // The scan starts on one side of the bounds and walks toward the other.
+    const bool backward = direction == 'B' || direction == 'R';
+    const int32_t first = vertical ? box.y : box.x;
+    const int32_t length = vertical ? box.height : box.width;
+    for (int32_t i = 0; i < length; ++i) {
+        const int32_t at = backward ? first + length - 1 - i : first + i;
+        if (hitTestPixel(vertical ? px : at, vertical ? at : py, threshold)) {
+            (vertical ? py : px) = at;
+            return true;
         }
-        return false;
-    case 'T':
-        for (int32_t row = box.y; row < box.y + box.height; ++row) {
-            if (hitTestPixel(px, row, threshold)) {
-                py = row;
-                return true;
-            }
-        }
-        return false;
-    case 'L':
-        for (int32_t column = box.x; column < box.x + box.width; ++column) {
-            if (hitTestPixel(column, py, threshold)) {
-                px = column;
-                return true;
-            }
-        }
-        return false;
-    case 'R':
-        for (int32_t column = box.x + box.width - 1; column >= box.x; --column) {
-            if (hitTestPixel(column, py, threshold)) {
-                px = column;
-                return true;
-            }
-        }
-        return false;
-    default:
-        return false;
     }
+    return false;
 }
 
 bool ImageSprite::hitTestPixel(int32_t px, int32_t py, int32_t threshold)

@@ -25,7 +25,11 @@ std::atomic<GameCanvas3*> currentCanvas{nullptr};
 
 LoaderFrame2::LoaderFrame2(int32_t width, int32_t height) : window::Frame(width, height) {}
 
-LoaderFrame2::~LoaderFrame2() = default;
+LoaderFrame2::~LoaderFrame2()
+{
+    GameCanvas3* held = canvas.get();
+    currentCanvas.compare_exchange_strong(held, nullptr);
+}
 
 GameCanvas3* LoaderFrame2::getCurrentCanvas()
 {

@@ -21,6 +21,11 @@ uint8_t clampByte(int32_t value)
 
 } // namespace
 
+int32_t clampCoordinate(int64_t value)
+{
+    return int32_t(std::clamp<int64_t>(value, -SpriteBase::CoordinateLimit, SpriteBase::CoordinateLimit));
+}
+
 int32_t numberAt(const lang::IntArray* numbers, int32_t index, int32_t fallback)
 {
     if (!numbers || index < 0 || index >= numbers->length())
@@ -35,9 +40,9 @@ int32_t numberCount(const lang::IntArray* numbers)
 
 SpriteBase::SpriteBase() = default;
 
-SpriteBase::SpriteBase(int32_t x, int32_t y) : x(x), y(y)
+SpriteBase::SpriteBase(int32_t x, int32_t y) : x(clampCoordinate(x)), y(clampCoordinate(y))
 {
-    bounds = util::RectangleNM(x, y, 0, 0);
+    bounds = util::RectangleNM(this->x, this->y, 0, 0);
 }
 
 SpriteBase::~SpriteBase()
@@ -151,7 +156,7 @@ int32_t SpriteBase::getY() const
 
 void SpriteBase::setLocation(int32_t newX, int32_t newY)
 {
-    moveBy(newX - getX(), newY - getY());
+    moveBy(clampCoordinate(int64_t(newX) - getX()), clampCoordinate(int64_t(newY) - getY()));
 }
 
 void SpriteBase::setVisible(bool on)
@@ -212,6 +217,8 @@ bool SpriteBase::handleEvent(window::Event*)
 
 void SpriteBase::moveBy(int32_t dx, int32_t dy)
 {
+    dx = clampCoordinate(int64_t(x) + dx) - x;
+    dy = clampCoordinate(int64_t(y) + dy) - y;
     if (dx == 0 && dy == 0)
         return;
     x += dx;

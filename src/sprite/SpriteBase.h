@@ -34,6 +34,9 @@ public:
     // The sprite's tint when nothing else is set: every channel unchanged, fully opaque.
     static constexpr uint32_t DefaultColor = 0x80808080u;
     static constexpr int32_t OpaqueAlpha = 128;
+    // Positions and sizes stay within +-CoordinateLimit, so that no sum of them overflows
+    // (tables may hold any number).
+    static constexpr int32_t CoordinateLimit = 1 << 24;
 
     SpriteBase();
     SpriteBase(int32_t x, int32_t y);
@@ -178,6 +181,9 @@ protected:
     bool visible = true;
     bool dirty = false;
 };
+
+// A value limited to +-SpriteBase::CoordinateLimit.
+int32_t clampCoordinate(int64_t value);
 
 // A table number, or `fallback` when the entry has too few numbers.
 int32_t numberAt(const lang::IntArray* numbers, int32_t index, int32_t fallback = 0);

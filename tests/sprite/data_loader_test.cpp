@@ -2,6 +2,7 @@
 // sub-tables, image bundles, counting and progress, and the message boxes.
 #include "BundleWriter.h"
 #include "io/InputStream.h"
+#include "sprite/AnimateSprite.h"
 #include "sprite/DialogSprite.h"
 #include "sprite/GameCanvas3.h"
 #include "sprite/ImageSprite.h"
@@ -175,6 +176,28 @@ TEST_F(DataLoaderTest, UnknownClassesAndRefusedEntriesAreDropped)
     EXPECT_TRUE(messages.captions.empty());
 }
 
+TEST_F(DataLoaderTest, HostileNumbersStayWithinTheLimits)
+{
+    usePackage({{"t", "<sprites> far Sprite pic 900000000000 -900000000000 big BoundsSprite -2147483648 0 2147483647 -5 "
+                      "sheet AnimateSprite pic 0 0 2147483647 2147483647 99999999999 1 1 1 "
+                      "button ButtonSprite pic 1000000000000000000000 5 0 -7 5 5 5 9"}});
+    ASSERT_TRUE(loader->load("+t"));
+    ASSERT_EQ(spriteCount(), 4);
+    EXPECT_EQ(named("far")->getReferenceX(), SpriteBase::CoordinateLimit);
+    EXPECT_EQ(named("far")->getY(), -SpriteBase::CoordinateLimit);
+    EXPECT_EQ(named("big")->getBoundsWidth(), SpriteBase::CoordinateLimit);
+    EXPECT_EQ(named("big")->getBoundsHeight(), 0);
+    auto* sheet = static_cast<sprite::AnimateSprite*>(named("sheet"));
+    EXPECT_EQ(sheet->getColumns(), sprite::AnimateSprite::MaxCells);
+    EXPECT_EQ(sheet->getFrame(), sheet->getLastFrame());
+    util::RectangleNM bounds;
+    util::Region region;
+    for (int32_t frame = 0; frame < 3; ++frame)
+        sheet->update(frame, bounds, region);
+    named("far")->moveBy(INT32_MAX, INT32_MAX);
+    EXPECT_EQ(named("far")->getReferenceX(), SpriteBase::CoordinateLimit);
+}
+
 TEST_F(DataLoaderTest, SubTablesBecomeChildrenOfContainers)
 {
     usePackage({{"t", "<sprites> menu DialogSprite:+sub 10 20 300 200 0 1\n plain Sprite:+sub pic 0 0"},
@@ -263,6 +286,20 @@ TEST_F(DataLoaderTest, ImagesSectionNamesPicturesFromSpecs)
     EXPECT_EQ(named("b")->getWidth(), 4) << "a later spec of the name replaces the picture";
     EXPECT_EQ(loader->getImages().get("fromPackage") != nullptr, true);
     EXPECT_EQ(loader->getImages().get("dangling"), nullptr);
+}
+
+TEST_F(DataLoaderTest, BothPartsOfADiskPictureAndMaskLieInTheBaseDirectory)
+{
+    spritetest::writeFile(folder.file("face.png"), spritetest::pngOf(4, 4, 0xFF0000FFu));
+    spritetest::writeFile(folder.file("face_mask.png"), spritetest::pngOf(2, 2, 0xFF000000u));
+    usePackage({{"t", "<images> face face.png|face_mask.png mixed face.png|+other <sprites> a Sprite face 0 0"}});
+    ASSERT_TRUE(loader->load("+t"));
+    auto* face = static_cast<window::ImageBase*>(loader->getImages().get("face"));
+    ASSERT_NE(face->getPixels(), nullptr);
+    EXPECT_TRUE(face->getHasAlpha());
+    EXPECT_EQ(face->getPixels()[0], 0xFF0000FFu) << "a black mask keeps the picture opaque";
+    auto* mixed = static_cast<window::ImageBase*>(loader->getImages().get("mixed"));
+    EXPECT_EQ(mixed->getName(), lang::String((folder.path + "/face.png|+other").c_str()));
 }
 
 TEST_F(DataLoaderTest, SettingPicturesFallBackToThePackage)

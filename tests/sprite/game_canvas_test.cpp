@@ -327,6 +327,52 @@ TEST(CanvasInput, DebugKeysPauseAndStepWhenDebugIsOn)
     GameCanvas3::debugMode = false;
 }
 
+TEST(CanvasTables, LoadDataTakesTheTopLevelTableOver)
+{
+    spritetest::TempFolder folder;
+    spritetest::PackageScope package(folder,
+        {{"top", "<strings> first second <data> 7 8 9 <sounds> +a.wav <sprites> back BoundsSprite 0 0 800 600 "
+                 "Menu DialogSprite:+menu 10 10 100 100"},
+            {"menu", "<sprites> inner BoundsSprite 1 1 2 2"}});
+    lang::Ref<RecordingCanvas> canvas = newCanvas();
+    canvas->setup(lang::String(folder.path.c_str()), nullptr, "+top", -1);
+    ASSERT_TRUE(canvas->loadData());
+    EXPECT_TRUE(canvas->isReady());
+    EXPECT_EQ(canvas->getLoadTotal(), 4);
+    EXPECT_EQ(canvas->getLoadProgress(), 4);
+    EXPECT_EQ(canvas->getText(1), "second");
+    EXPECT_TRUE(canvas->getText(2).isEmpty());
+    EXPECT_EQ(canvas->getNumber(2), 9);
+    EXPECT_EQ(canvas->getNumber(-1), 0);
+    EXPECT_EQ(canvas->getSoundCount(), 1);
+    EXPECT_EQ(canvas->getSpriteCount(), 2);
+    ASSERT_NE(canvas->getSprite("Menu"), nullptr);
+    EXPECT_EQ(static_cast<DialogSprite*>(canvas->getSprite("Menu"))->childCount(), 1);
+    EXPECT_EQ(canvas->getSprite("inner"), nullptr);
+
+    lang::Ref<RecordingCanvas> failing = newCanvas();
+    failing->setup(lang::String(folder.path.c_str()), nullptr, "+absent", -1);
+    EXPECT_FALSE(failing->loadData());
+    EXPECT_FALSE(failing->isReady());
+}
+
+TEST(CanvasTables, LoadListsReadsFourCountedLists)
+{
+    spritetest::TempFolder folder;
+    spritetest::writeFile(folder.file("lists.txt"), "2 a \"b c\" ; texts\n1 x\n3 4 5 6\n9 only ; the count lies");
+    lang::Ref<RecordingCanvas> canvas = newCanvas();
+    canvas->setup(lang::String(folder.path.c_str()), nullptr, "", -1);
+    canvas->loadLists("lists.txt");
+    ASSERT_EQ(canvas->getListA()->length(), 2);
+    EXPECT_EQ(*canvas->getListA()->at(1), "b c");
+    ASSERT_EQ(canvas->getListB()->length(), 1);
+    EXPECT_EQ(*canvas->getListB()->at(0), "x");
+    EXPECT_EQ(canvas->getNumber(2), 6);
+    EXPECT_EQ(canvas->getText(0), "only");
+    EXPECT_TRUE(canvas->getText(1).isEmpty()) << "a list that ends early is as long as what it holds";
+    EXPECT_FALSE(canvas->isReady());
+}
+
 TEST(CanvasQueue, EventsAreRefusedBeforeStartAndAfterStop)
 {
     lang::Ref<RecordingCanvas> canvas = newCanvas();

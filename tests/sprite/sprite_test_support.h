@@ -1,7 +1,9 @@
-// Shared pieces of the sprite engine tests: pictures made in memory, package files written to a
-// temporary folder, and a record of the message boxes the loader shows.
+// Shared pieces of the sprite engine tests: pictures made in memory, package files (laid out by
+// the core tests' helper) written to a temporary folder, and a record of the message boxes the
+// loader shows.
 #pragma once
 
+#include "lang/PackageFiles.h"
 #include "lang/ResourceFile.h"
 #include "lang/Ref.h"
 #include "sprite/DataLoader.h"
@@ -65,36 +67,7 @@ inline std::string pngOf(int32_t width, int32_t height, uint32_t argb)
     return std::string(bytes.begin(), bytes.end());
 }
 
-struct PackageItem {
-    std::string name;
-    std::string bytes;
-};
-
-// The bytes of a package file: first word, empty header block, directory, then the items.
-inline std::string packageBytes(const std::vector<PackageItem>& items)
-{
-    auto appendWord = [](std::string& out, uint32_t value) {
-        for (int shift = 0; shift < 32; shift += 8)
-            out.push_back(char(value >> shift));
-    };
-    size_t offset = 12;
-    for (const PackageItem& item : items)
-        offset += 1 + item.name.size() + 8;
-    std::string out;
-    appendWord(out, 0);
-    appendWord(out, 0);
-    appendWord(out, uint32_t(items.size()));
-    for (const PackageItem& item : items) {
-        out.push_back(char(item.name.size()));
-        out += item.name;
-        appendWord(out, uint32_t(offset));
-        appendWord(out, uint32_t(item.bytes.size()));
-        offset += item.bytes.size();
-    }
-    for (const PackageItem& item : items)
-        out += item.bytes;
-    return out;
-}
+using PackageItem = testing_support::Item;
 
 // Opens a package of the items as the default package for the life of the scope.
 class PackageScope {
@@ -102,7 +75,7 @@ public:
     PackageScope(const TempFolder& folder, const std::vector<PackageItem>& items, const std::string& name = "test.bin")
     {
         lang::ResourceFile::closeAll();
-        writeFile(folder.file(name), packageBytes(items));
+        writeFile(folder.file(name), testing_support::packageBytes(items));
         lang::ResourceFile::add(lang::String(folder.file(name).c_str()));
     }
     ~PackageScope() { lang::ResourceFile::closeAll(); }

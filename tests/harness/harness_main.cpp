@@ -1,0 +1,85 @@
+// The headless harness: the real program (frame, canvas, threads, sound on SDL's dummy driver)
+// on SDL's offscreen video driver with the software target, driven by a script of input events
+// that also takes screenshots and checks what the program shows. See the README's developer
+// section for the script's commands.
+//
+//   kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER]
+//
+// --data: the folder holding Kipto2.bin (the harness runs there); --out: where screenshots go;
+// --home: the settings folder (a fresh temporary one by default). Exit status: 0 when the
+// script passed, 1 when a command or check failed, 2 for bad usage.
+#include "GameMain.h"
+#include "HarnessClasses.h"
+#include "ScriptDriver.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr, "usage: kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string script, data, out, home;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--script")
+            script = argv[i + 1];
+        else if (option == "--data")
+            data = argv[i + 1];
+        else if (option == "--out")
+            out = argv[i + 1];
+        else if (option == "--home")
+            home = argv[i + 1];
+        else
+            return usage();
+    }
+    if (script.empty() || argc % 2 == 0)
+        return usage();
+    namespace fs = std::filesystem;
+    script = fs::absolute(script).string();
+    out = fs::absolute(out.empty() ? fs::current_path() : fs::path(out)).string();
+    fs::create_directories(out);
+    bool temporaryHome = home.empty();
+    if (temporaryHome) {
+        char pattern[] = "/tmp/kipto2-harness-XXXXXX";
+        if (!mkdtemp(pattern))
+            return usage();
+        home = pattern;
+    }
+    if (!data.empty() && chdir(data.c_str()) != 0) {
+        std::fprintf(stderr, "harness: no folder %s\n", data.c_str());
+        return 2;
+    }
+    // The real program, headless: offscreen video, silent audio, software drawing, a fixed seed.
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("KIPTO2_RENDERER", "soft", 0);
+    setenv("KIPTO2_SEED", "1", 0);
+    setenv("KIPTO2_HOME", home.c_str(), 1);
+
+    harness::ScriptDriver driver(out);
+    if (!driver.load(script))
+        return 2;
+    driver.applyPresets();
+    if (driver.holdsLoading())
+        harness::HarnessGate::arm();
+    driver.start();
+    const int exitCode = gameMain();
+    driver.programEnded(exitCode);
+    const bool passed = driver.finish();
+    if (temporaryHome)
+        fs::remove_all(home);
+    std::fprintf(stderr, "harness: %s (the program ended with %d)\n", passed ? "passed" : "FAILED", exitCode);
+    return passed ? 0 : 1;
+}
