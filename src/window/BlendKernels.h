@@ -74,14 +74,16 @@ inline uint32_t composite(uint32_t d, uint32_t sScaled, uint32_t a)
     return alpha << 24 | rgb(over(16), over(8), over(0));
 }
 
-// The alpha blend of one pixel.
+// The alpha blend of one pixel. A clear pixel of a target with alpha takes the source with
+// the tint applied and the weight as its alpha, so with the plain tint it takes the source as
+// it is.
 inline uint32_t alphaPixel(uint32_t d, uint32_t s, const Multipliers& m, bool targetHasAlpha)
 {
     const uint32_t a = (s >> 24) * static_cast<uint32_t>(m.alpha) >> 7;
     if (a == 0)
         return d;
     if (targetHasAlpha && (d >> 24) == 0)
-        return s;
+        return std::min<uint32_t>(a, 255) << 24 | ((m.coloursUnchanged() ? s : scaledOpaque(s, m)) & 0x00FFFFFFu);
     if (a >= 255)
         return m.coloursUnchanged() ? s : scaledOpaque(s, m);
     const uint32_t sScaled = m.coloursUnchanged() ? s : scaledOpaque(s, m);

@@ -33,6 +33,11 @@ FontMetrics* Font::getFontMetrics()
     return lang::retain(metrics.get()).detach();
 }
 
+lang::String Font::getInstalledFace() const
+{
+    return face ? lang::String(face->getDescription().c_str()) : lang::String();
+}
+
 const GlyphBitmap* Font::getGlyph(uint8_t code) const
 {
     return face ? face->getGlyph(code) : nullptr;

@@ -38,6 +38,8 @@ public:
     const TextMetrics& getTextMetrics() const;
 
     const lang::String& getFaceName() const { return faceName; }
+    // The installed family and style that stand for the face name, e.g. "DejaVu Sans Bold".
+    lang::String getInstalledFace() const;
     int32_t getStyle() const { return style; }
     int32_t getSize() const { return size; }
     // False when no installed font could be loaded; such a font measures and draws nothing.

@@ -83,15 +83,19 @@ bool Frame::create(Component* parentComponent, const util::RectangleNM& requeste
     settings.height = creation.height;
     if (!createdFullScreen)
         fitIntoWorkArea(settings.width, settings.height, desktop);
-    settings.fullScreen = fullScreen || createdFullScreen;
+    settings.fullScreen = createdFullScreen;
     settings.visible = createdFullScreen;
     NativeWindow* nativeWindow = platform::createWindow(this, settings);
     if (!nativeWindow)
         return false;
     parent = parentComponent;
     attachWindow(nativeWindow, creation);
-    if (!settings.fullScreen)
-        nativeWindow->centreInWorkArea();
+    nativeWindow->centreInWorkArea();
+    // Full screen asked for before the window existed.
+    if (fullScreen && !createdFullScreen && !nativeWindow->setFullScreen(true)) {
+        fullScreen = false;
+        platform::showMessageBox("Corvalen Error", "Unable to switch to Fullscreen mode.");
+    }
     // Makes the drawing target early, as a graphics device is made at start-up.
     lang::Ref<Graphics> target = lang::adopt(getGraphics());
     return window != nullptr;
@@ -106,13 +110,16 @@ void Frame::setFullScreen(bool on, bool force)
     traceValue("setFullScreen, Height = ", height);
     if (on) {
         lang::debugOutput("About to set fullscreen to true...\n");
+        bool switched = true;
         {
             SyncGuard guard(getDisplayLock());
-            if (window && !window->setFullScreen(true)) {
-                platform::showMessageBox("Corvalen Error", "Unable to switch to Fullscreen mode.");
-                return;
-            }
-            fullScreen = true;
+            switched = !window || window->setFullScreen(true);
+            fullScreen = switched;
+        }
+        // The box waits for the player: the display lock is given back first.
+        if (!switched) {
+            platform::showMessageBox("Corvalen Error", "Unable to switch to Fullscreen mode.");
+            return;
         }
         traceValue("setFullScreen() to ", fullScreen);
         RestoreDeviceIfMainThread();

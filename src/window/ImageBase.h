@@ -38,6 +38,12 @@ public:
 
     // Loads the pixels when they are missing; every reader and writer of pixels calls it first.
     void ensurePixels();
+    // ensurePixels, then whether there are pixels.
+    bool hasPixelsReady()
+    {
+        ensurePixels();
+        return pixels != nullptr;
+    }
     // Replaces the pixels from encoded bytes (GIF, PNG or JPEG).
     void decode(const uint8_t* bytes, int32_t length);
     // An image in memory of that size; clear mode 1 asks for transparent black (the memory is

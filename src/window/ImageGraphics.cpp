@@ -14,10 +14,7 @@ ImageGraphics::~ImageGraphics() = default;
 
 bool ImageGraphics::drawImage(ImageBase* image, int32_t x, int32_t y)
 {
-    if (image == nullptr)
-        return false;
-    image->ensurePixels();
-    if (image->getPixels() == nullptr)
+    if (image == nullptr || !image->hasPixelsReady())
         return false;
     FancyHelper* blender = fancyHelper();
     blender->setSource(image->getPixels(), image->getWidth(), image->getHeight(), image->getRowBytes() / 4);
@@ -41,10 +38,7 @@ void ImageGraphics::blendSource(int32_t x, int32_t y)
 
 bool ImageGraphics::drawShadow(ImageBase* image, int32_t x, int32_t y)
 {
-    if (image == nullptr)
-        return false;
-    image->ensurePixels();
-    if (image->getPixels() == nullptr)
+    if (image == nullptr || !image->hasPixelsReady())
         return false;
     if (!surfaceReady())
         return true;
@@ -68,10 +62,7 @@ void ImageGraphics::readModulation(Modulation& modulation) const
 bool ImageGraphics::drawImageTransformed(ImageBase* image, int32_t centreX, int32_t centreY,
     const util::RectangleNM& sourceRect, double scaleX, double scaleY, double angle, int32_t flip)
 {
-    if (image == nullptr)
-        return false;
-    image->ensurePixels();
-    if (image->getPixels() == nullptr)
+    if (image == nullptr || !image->hasPixelsReady())
         return false;
     if (!surfaceReady() || sourceRect.width <= 0 || sourceRect.height <= 0)
         return true;
@@ -157,17 +148,9 @@ void ImageGraphics::fillRect(int32_t x, int32_t y, int32_t width, int32_t height
 
 void ImageGraphics::fillRectBlended(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t argb)
 {
-    if ((argb >> 24) == 0 || !surfaceReady())
-        return;
-    const PixelRect area{x + translateX, y + translateY, width, height};
-    uint32_t* pixels = surface->getPixels();
-    const int32_t stride = surface->getRowBytes() / 4;
-    for (const PixelRect& part : visibleClip()) {
-        const PixelRect cut = part.intersect(area);
-        for (int32_t row = cut.y; row < cut.bottom(); ++row)
-            blend::blendedFillRow(pixels + static_cast<size_t>(row) * stride + cut.x, cut.width, argb);
-    }
-    surface->setPixelsChanged(true);
+    if ((argb >> 24) != 0)
+        eachClippedRow({x + translateX, y + translateY, width, height},
+            [argb](uint32_t* row, int32_t count) { blend::blendedFillRow(row, count, argb); });
 }
 
 int32_t ImageGraphics::setBlendMode(int32_t mode)

@@ -143,10 +143,7 @@ RasterGraphics::~RasterGraphics() = default;
 
 bool RasterGraphics::surfaceReady()
 {
-    if (!surface)
-        return false;
-    surface->ensurePixels();
-    return surface->getPixels() != nullptr;
+    return surface && surface->hasPixelsReady();
 }
 
 PixelRect RasterGraphics::surfaceBounds() const
@@ -190,31 +187,20 @@ bool RasterGraphics::drawImageTransformed(ImageBase*, int32_t, int32_t, const ut
 
 bool RasterGraphics::drawImage(ImageBase* image, int32_t x, int32_t y)
 {
-    if (image == nullptr)
+    if (image == nullptr || !image->hasPixelsReady())
         return false;
-    image->ensurePixels();
-    const uint32_t* source = image->getPixels();
-    if (source == nullptr)
-        return false;
-    if (!surfaceReady())
-        return true;
     const PixelRect placed{x + translateX, y + translateY, image->getWidth(), image->getHeight()};
     const int32_t sourceStride = image->getRowBytes() / 4;
-    const int32_t targetStride = surface->getRowBytes() / 4;
-    for (const PixelRect& part : visibleClip()) {
-        const PixelRect area = part.intersect(placed);
-        for (int32_t row = area.y; row < area.bottom(); ++row)
-            std::memcpy(surface->getPixels() + static_cast<size_t>(row) * targetStride + area.x,
-                source + static_cast<size_t>(row - placed.y) * sourceStride + (area.x - placed.x),
-                static_cast<size_t>(area.width) * 4);
-    }
-    surface->setPixelsChanged(true);
+    eachClippedRow(placed, [&](uint32_t* row, int32_t count, int32_t rowX, int32_t rowY) {
+        const uint32_t* from = image->getPixels() + static_cast<size_t>(rowY - placed.y) * sourceStride + (rowX - placed.x);
+        std::memcpy(row, from, static_cast<size_t>(count) * 4);
+    });
     return true;
 }
 
 void RasterGraphics::setPixel(int32_t x, int32_t y, uint32_t argb)
 {
-    fillOpaque({x + translateX, y + translateY, 1, 1}, argb);
+    fillOpaque({x + translateX, y + translateY, 1, 1}, argb | 0xFF000000u);
 }
 
 void RasterGraphics::clipRect(int32_t x, int32_t y, int32_t width, int32_t height)
@@ -271,16 +257,7 @@ Graphics* RasterGraphics::create()
 
 void RasterGraphics::fillOpaque(const PixelRect& area, uint32_t argb)
 {
-    if (!surfaceReady())
-        return;
-    uint32_t* pixels = surface->getPixels();
-    const int32_t stride = surface->getRowBytes() / 4;
-    for (const PixelRect& part : visibleClip()) {
-        const PixelRect cut = part.intersect(area);
-        for (int32_t row = cut.y; row < cut.bottom(); ++row)
-            std::fill_n(pixels + static_cast<size_t>(row) * stride + cut.x, cut.width, argb);
-    }
-    surface->setPixelsChanged(true);
+    eachClippedRow(area, [argb](uint32_t* row, int32_t count) { std::fill_n(row, count, argb); });
 }
 
 void RasterGraphics::fillOval(int32_t x, int32_t y, int32_t width, int32_t height)

@@ -6,7 +6,9 @@
 
 #include "lang/Ref.h"
 #include "window/Graphics.h"
+#include "window/ImageBase.h"
 
+#include <type_traits>
 #include <vector>
 
 namespace window {
@@ -71,6 +73,10 @@ protected:
     void setClipParts(std::vector<PixelRect> parts);
     // Fills the rectangle (target coordinates) with one value in every clip part.
     void fillOpaque(const PixelRect& area, uint32_t argb);
+    // Calls rowFunction(pixels, count) - or (pixels, count, x, y) - for every row of the area
+    // (target coordinates) inside each clip part, then marks the surface changed.
+    template <class RowFunction>
+    void eachClippedRow(const PixelRect& area, RowFunction rowFunction);
     // The run of text with the left end of its baseline at (x, baseline), target coordinates,
     // also cut to `limit`.
     void drawText(const char* chars, int32_t length, int32_t x, int32_t baseline, const PixelRect& limit);
@@ -83,5 +89,24 @@ protected:
     std::vector<PixelRect> clipParts;
     PixelRect clippedTo;
 };
+
+template <class RowFunction>
+void RasterGraphics::eachClippedRow(const PixelRect& area, RowFunction rowFunction)
+{
+    if (!surfaceReady())
+        return;
+    const int32_t stride = getSurface()->getRowBytes() / 4;
+    for (const PixelRect& part : visibleClip()) {
+        const PixelRect cut = part.intersect(area);
+        for (int32_t y = cut.y; y < cut.bottom(); ++y) {
+            uint32_t* row = getSurface()->getPixels() + static_cast<size_t>(y) * stride + cut.x;
+            if constexpr (std::is_invocable_v<RowFunction, uint32_t*, int32_t, int32_t, int32_t>)
+                rowFunction(row, cut.width, cut.x, y);
+            else
+                rowFunction(row, cut.width);
+        }
+    }
+    getSurface()->setPixelsChanged(true);
+}
 
 } // namespace window

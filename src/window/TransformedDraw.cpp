@@ -103,6 +103,16 @@ blend::Multipliers cornerMultipliers(const uint32_t corners[4], double s, double
         cornerChannel(corners, 24, s, t)};
 }
 
+// The pixels of a row inside the part form one run: moves [start, end) onto its ends.
+template <class Inside>
+void narrowToRun(Inside inside, int32_t& start, int32_t& end)
+{
+    while (start < end && !inside(start))
+        ++start;
+    while (end > start && !inside(end - 1))
+        --end;
+}
+
 // What a draw needs on every row: the picture, the mapping, the colours, the target row.
 struct RowBlender {
     const TransformedSource& source;
@@ -145,10 +155,7 @@ void drawAxisAligned(uint32_t* pixels, int32_t stride, const PixelRect& area, co
     };
     int32_t start = area.x;
     int32_t end = area.right();
-    while (start < end && !columnInside(start))
-        ++start;
-    while (end > start && !columnInside(end - 1))
-        --end;
+    narrowToRun(columnInside, start, end);
     if (start == end)
         return;
     AxisSampler sampler(sampleSource, toFixed(m.u(start + 0.5, 0) - 0.5), toFixed(m.a00), end - start);
@@ -176,13 +183,9 @@ void drawTurned(uint32_t* pixels, int32_t stride, const PixelRect& area, const S
             const double v = m.v(x + 0.5, centreY);
             return u >= valid.x && u < valid.right() && v >= valid.y && v < valid.bottom();
         };
-        // The pixels of a row inside the part form one run: find its ends.
         int32_t start = area.x;
         int32_t end = area.right();
-        while (start < end && !inside(start))
-            ++start;
-        while (end > start && !inside(end - 1))
-            --end;
+        narrowToRun(inside, start, end);
         if (start == end)
             continue;
         sampleLine(sampleSource, toFixed(m.u(start + 0.5, centreY) - 0.5), toFixed(m.v(start + 0.5, centreY) - 0.5), du, dv,

@@ -6,7 +6,7 @@
 #include "window/LostDeviceFlag.h"
 #include "window/SoftwareWindowGraphics.h"
 #include "window/sdl/SdlTesting.h"
-#include "window/sdl/UserEvents.h"
+#include "window/sdl/MessageQueue.h"
 
 #include <thread>
 
@@ -146,6 +146,44 @@ TEST_F(FrameMessages, RestoreFromAnotherThreadPostsAtOnce)
     EXPECT_EQ(frame->lostDeviceMessages, 1);
 }
 
+TEST_F(FrameMessages, RendererResetIsALostDeviceThatComesBack)
+{
+    target()->failRestores(0);
+    SDL_Event reset{};
+    reset.type = SDL_RENDER_DEVICE_RESET;
+    push(reset);
+    pump();
+    // One lost-device message, whose restore made the renderer again.
+    EXPECT_EQ(frame->lostDeviceMessages, 1);
+    EXPECT_EQ(target()->getRestoreAttempts(), 1);
+    EXPECT_FALSE(window::LostDeviceFlag::get()->isSet());
+    EXPECT_FALSE(sdlWindow()->isPresenterLost());
+    EXPECT_NE(sdlWindow()->getRenderer(), nullptr);
+}
+
+TEST_F(FrameMessages, DesktopQuitRequestClosesTheWindow)
+{
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    push(quit);
+    pump();
+    EXPECT_EQ(frame->destroys, 1);
+}
+
+TEST_F(FrameMessages, BackgroundAndForegroundAreSuspendAndResume)
+{
+    SDL_Event background{};
+    background.type = SDL_APP_WILLENTERBACKGROUND;
+    push(background);
+    pump();
+    EXPECT_TRUE(window::Component::isSleeping());
+    SDL_Event foreground{};
+    foreground.type = SDL_APP_DIDENTERFOREGROUND;
+    push(foreground);
+    pump();
+    EXPECT_FALSE(window::Component::isSleeping());
+}
+
 TEST_F(FrameMessages, NoRestoreWhileSleeping)
 {
     frame->handleMessage(window::MsgPowerBroadcast, window::PowerSuspend, 0);
@@ -199,6 +237,18 @@ TEST_F(FrameMessages, RefusedFullScreenSaysSoAndStaysWindowed)
     EXPECT_FALSE(frame->isFullScreen());
     EXPECT_FALSE(sdlWindow()->isFullScreen());
     EXPECT_EQ(said, "Corvalen Error: Unable to switch to Fullscreen mode.\n");
+}
+
+TEST(FrameCreation, FullScreenAskedForBeforeTheWindowExists)
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    ASSERT_TRUE(window::platform::initialise());
+    lang::Ref<RecordingFrame> early = lang::adopt(new RecordingFrame);
+    early->setFullScreen(true, false);
+    EXPECT_TRUE(early->isFullScreen());
+    ASSERT_TRUE(early->create(nullptr, util::RectangleNM(0, 0, 800, 600)));
+    EXPECT_TRUE(early->getWindow()->isFullScreen());
+    early->destroyWindow();
 }
 
 TEST_F(FrameMessages, LeavingFullScreenNeedsAWindowedDesktopOrForce)

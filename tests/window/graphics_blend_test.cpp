@@ -75,8 +75,10 @@ TEST(AlphaBlend, OpacityScalesTheAlphaMultiplier)
 
 TEST(AlphaBlend, TargetsWithAlpha)
 {
-    // A transparent target pixel takes the source as it is.
+    // A transparent target pixel takes the source as it is, or tinted: colours times their
+    // multipliers, alpha a = 0x40 * 64 >> 7.
     EXPECT_EQ(blended({0x00000000u}, {0x40FF0000u}, 0x80808080u, Graphics::BLEND_NORMAL, true), std::vector<uint32_t>{0x40FF0000u});
+    EXPECT_EQ(blended({0x00123456u}, {0x40FF4020u}, 0x40808040u, Graphics::BLEND_NORMAL, true), std::vector<uint32_t>{0x20FF4010u});
     // Translucent over translucent: the "over" rule for both alphas.
     EXPECT_EQ(blended({0x80000000u}, {0x80FF0000u}, 0x80808080u, Graphics::BLEND_NORMAL, true), std::vector<uint32_t>{0xC0AA0000u});
     // An opaque target pixel blends as usual.

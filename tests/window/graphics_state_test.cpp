@@ -4,6 +4,7 @@
 #include "window/Font.h"
 #include "window/ImageGraphics.h"
 #include "window/PixelImage.h"
+#include "window/RasterGraphics.h"
 
 #include <gtest/gtest.h>
 
@@ -192,4 +193,29 @@ TEST(GraphicsState, PlacementOfSmallShapes)
     g.fillOval(0, 0, 2, 2);
     EXPECT_EQ(canvas.at(1, 1), 0xFF123456u);
     EXPECT_EQ(canvas.at(5, 5), 0u);
+}
+
+TEST(GraphicsState, ARasterTargetCopiesPicturesAndNarrowsItsClip)
+{
+    Ref<PixelImage> surface = adopt(new PixelImage(6, 4));
+    Ref<PixelImage> picture = adopt(new PixelImage(2, 2));
+    std::fill_n(picture->getPixels(), 4, 0x40123456u);
+    window::RasterGraphics g(surface.get());
+    EXPECT_FALSE(g.drawImageTransformed(picture.get(), 1, 1, util::RectangleNM(0, 0, 2, 2), 1, 1, 0, 0));
+    // Unlike the image target, clipRect here intersects: both rectangles narrow the clip.
+    g.clipRect(1, 0, 4, 4);
+    g.clipRect(0, 1, 4, 4);
+    EXPECT_EQ(g.getClipBounds().x, 1);
+    EXPECT_EQ(g.getClipBounds().y, 1);
+    EXPECT_EQ(g.getClipBounds().width, 3);
+    EXPECT_TRUE(g.drawImage(picture.get(), 0, 0));
+    EXPECT_EQ(surface->getPixels()[0], 0u);
+    EXPECT_EQ(surface->getPixels()[1], 0u);
+    EXPECT_EQ(surface->getPixels()[6 + 1], 0x40123456u); // copied as it is, alpha included
+    // Thin lines set opaque pen pixels, inside the clip only.
+    g.setColor(0x00ABCDEFu);
+    g.drawLine(0, 3, 5, 3, 1);
+    EXPECT_EQ(surface->getPixels()[18], 0u);
+    EXPECT_EQ(surface->getPixels()[19], 0xFFABCDEFu);
+    EXPECT_EQ(surface->getPixels()[22], 0u);
 }

@@ -1,8 +1,8 @@
 // Renders a gallery of the software drawing target into a PNG:
 //   gallery [output.png]
 // Top left: the shape primitives; top right: pictures blended with tints, shadow and opacity;
-// middle: one sprite drawn scaled, rotated, mirrored and with corner colours; bottom: text in
-// two faces and styles.
+// middle: the cells of a sprite sheet turned, then one sprite scaled, mirrored and with corner
+// colours; bottom: text in two faces and styles.
 #include "lang/Ref.h"
 #include "util/RectangleNM.h"
 #include "window/Font.h"
@@ -118,12 +118,27 @@ void drawPictures(ImageGraphics& g, PixelImage& sprite)
     g.drawShadow(&sprite, 670, 100);
 }
 
+// Four cells of 64 x 64 side by side: the sprite in four tints.
+Ref<PixelImage> makeSheet(PixelImage& sprite)
+{
+    Ref<PixelImage> sheet = adopt(new PixelImage(256, 64));
+    sheet->setHasAlpha(true);
+    ImageGraphics g(sheet.get());
+    const uint32_t tints[] = {0x80808080u, 0x80FF6040u, 0x8040C060u, 0x806080FFu};
+    for (int32_t cell = 0; cell < 4; ++cell) {
+        g.setTint(tints[cell]);
+        g.drawImage(&sprite, cell * 64, 0);
+    }
+    return sheet;
+}
+
 void drawSpriteSheet(ImageGraphics& g, PixelImage& sprite)
 {
     const util::RectangleNM whole(0, 0, 64, 64);
     const util::RectangleNM half(0, 0, 32, 64);
+    Ref<PixelImage> sheet = makeSheet(sprite);
     for (int32_t i = 0; i < 8; ++i)
-        g.drawImageTransformed(&sprite, 60 + i * 90, 250 + 130, whole, 1.0, 1.0, i * 45.0, 0);
+        g.drawImageTransformed(sheet.get(), 60 + i * 90, 250 + 130, util::RectangleNM((i % 4) * 64, 0, 64, 64), 1.0, 1.0, i * 45.0, 0);
     for (int32_t flip = 0; flip < 4; ++flip)
         g.drawImageTransformed(&sprite, 60 + flip * 90, 480, whole, 1.0, 1.0, 0.0, flip);
     g.drawImageTransformed(&sprite, 420, 480, whole, 1.6, 0.8, 20.0, 0);

@@ -34,6 +34,7 @@ FT_Library freeTypeLibrary()
 
 struct FontFile {
     std::string path;
+    std::string description;
     int index = 0;
     int weight = FC_WEIGHT_REGULAR;
     int slant = FC_SLANT_ROMAN;
@@ -63,6 +64,12 @@ bool findFontFile(const std::string& family, bool bold, bool italic, FontFile& f
         FcPatternGetInteger(match, FC_INDEX, 0, &found.index);
         FcPatternGetInteger(match, FC_WEIGHT, 0, &found.weight);
         FcPatternGetInteger(match, FC_SLANT, 0, &found.slant);
+        FcChar8* family = nullptr;
+        FcChar8* style = nullptr;
+        if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch && family)
+            found.description = reinterpret_cast<const char*>(family);
+        if (FcPatternGetString(match, FC_STYLE, 0, &style) == FcResultMatch && style)
+            found.description += std::string(" ") + reinterpret_cast<const char*>(style);
     }
     FcPatternDestroy(match);
     return ok;
@@ -120,6 +127,7 @@ std::shared_ptr<FontFace> FontFace::open(const char* faceName, bool bold, bool i
     native->makeItalic = italic && file.slant == FC_SLANT_ROMAN;
 
     std::shared_ptr<FontFace> created(new FontFace(std::move(native)));
+    created->description = file.description;
     TextMetrics& m = created->metrics;
     const FT_Size_Metrics& size = face->size->metrics;
     m.ascent = toPixels(size.ascender);

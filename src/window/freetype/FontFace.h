@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <mutex>
+#include <string>
 
 namespace window {
 
@@ -22,6 +23,8 @@ public:
     FontFace& operator=(const FontFace&) = delete;
 
     const TextMetrics& getMetrics() const { return metrics; }
+    // The installed family and style chosen, e.g. "Liberation Sans Bold Italic".
+    const std::string& getDescription() const { return description; }
     // The glyph of a Windows-1252 character, or null when the font cannot give it; valid as
     // long as the face lives.
     const GlyphBitmap* getGlyph(uint8_t code);
@@ -35,6 +38,7 @@ private:
 
     std::unique_ptr<Native> native;
     TextMetrics metrics;
+    std::string description;
     std::mutex glyphLock;
     std::array<std::unique_ptr<GlyphBitmap>, 256> glyphs;
     std::array<bool, 256> failed{};

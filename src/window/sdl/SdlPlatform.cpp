@@ -7,7 +7,7 @@
 #include "lang/String.h"
 #include "window/Cursor.h"
 #include "window/sdl/SdlWindow.h"
-#include "window/sdl/UserEvents.h"
+#include "window/sdl/MessageQueue.h"
 
 #include <SDL.h>
 

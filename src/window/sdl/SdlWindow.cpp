@@ -5,7 +5,7 @@
 #include "lang/String.h"
 #include "window/Component.h"
 #include "window/sdl/SdlTesting.h"
-#include "window/sdl/UserEvents.h"
+#include "window/sdl/MessageQueue.h"
 
 #include <algorithm>
 #include <cstdlib>
