@@ -1,6 +1,7 @@
 #include "window/ImageGraphics.h"
 
 #include "window/ImageBase.h"
+#include "window/ParticleRenderer.h"
 #include "window/TransformedDraw.h"
 
 #include <cstring>
@@ -129,6 +130,11 @@ Graphics* ImageGraphics::create()
     copy->translateY = translateY;
     copy->setClipParts(clipParts);
     return copy;
+}
+
+GraphicsParticle* ImageGraphics::createParticleSystem()
+{
+    return new ParticleRenderer;
 }
 
 void ImageGraphics::fillRect(int32_t x, int32_t y, int32_t width, int32_t height)

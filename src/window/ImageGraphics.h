@@ -40,6 +40,8 @@ public:
     // The colour weighed over the target by its alpha; alpha 0 draws nothing.
     void fillRectBlended(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t argb);
 
+    // Our software particle renderer; the caller releases it.
+    GraphicsParticle* createParticleSystem() override;
     FancyHelper* getFancyHelper() override { return fancyHelper(); }
     int32_t setBlendMode(int32_t mode) override;
     int32_t getBlendMode() const { return blendMode; }

@@ -5,78 +5,24 @@
 
 namespace contentgen {
 
-uint32_t cp1252ToUnicode(uint8_t byte)
-{
-    static const uint16_t high[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-                                      0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013,
-                                      0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-    return byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte;
-}
-
 BakedFont bakeFont(const std::string& fontPath, int pixelSize, const TextLook& look, int extraAdvance)
 {
-    const Font font(fontPath, pixelSize);
-    const int pad = int(std::ceil(look.outline + look.shadow)) + 1;
+    fontbaker::BakeRequest request;
+    request.fontPath = fontPath;
+    request.pixelSize = pixelSize;
+    request.padding = int(std::ceil(look.outline + look.shadow)) + 1;
+    request.extraAdvance = extraAdvance;
+    const fontbaker::GlyphAtlas atlas = fontbaker::bakeAtlas(request);
     BakedFont baked;
-    baked.lineHeight = font.lineHeight() + 2 * pad;
-    baked.metrics.assign(256 * 6, 0);
-
-    // First pass: cell widths, to lay out the sheet in rows of at most 512 pixels.
-    struct Cell { int code; Font::Glyph glyph; int width; int x = 0, y = 0; };
-    std::vector<Cell> cells;
-    for (int code = 32; code < 256; ++code) {
-        const uint32_t cp = cp1252ToUnicode(uint8_t(code));
-        Font::Glyph glyph = cp ? font.glyph(cp) : Font::Glyph{};
-        if (!glyph.present)
-            glyph = font.glyph('?');
-        const int ink = glyph.mask.width() > 0 ? glyph.left + glyph.mask.width() : 0;
-        cells.push_back({code, glyph, std::max(glyph.advance, ink) + 2 * pad});
-    }
-    const int sheetWidth = 512;
-    int x = 0, y = 0;
-    for (Cell& cell : cells) {
-        if (x + cell.width > sheetWidth) {
-            x = 0;
-            y += baked.lineHeight;
-        }
-        cell.x = x;
-        cell.y = y;
-        x += cell.width;
-    }
-    baked.sheet = Picture(sheetWidth, y + baked.lineHeight);
-
-    Mask coverage(sheetWidth, y + baked.lineHeight);
-    for (const Cell& cell : cells) {
-        const int baseline = cell.y + pad + font.ascent();
-        for (int gy = 0; gy < cell.glyph.mask.height(); ++gy)
-            for (int gx = 0; gx < cell.glyph.mask.width(); ++gx) {
-                const int px = cell.x + pad + cell.glyph.left + gx, py = baseline - cell.glyph.top + gy;
-                if (px >= cell.x && px < cell.x + cell.width && py >= cell.y && py < cell.y + baked.lineHeight)
-                    coverage.ref(px, py) = std::max(coverage.at(px, py), cell.glyph.mask.at(gx, gy));
-            }
-        int32_t* m = &baked.metrics[size_t(cell.code - 32) * 6];
-        m[0] = cell.x;
-        m[1] = cell.y;
-        m[2] = cell.width;
-        m[3] = baked.lineHeight;
-        m[4] = 0;
-        m[5] = cell.glyph.advance + extraAdvance;
-    }
+    baked.lineHeight = atlas.lineHeight;
+    baked.metrics = atlas.metrics;
+    baked.sheet = Picture(atlas.width, atlas.height);
+    Mask coverage(atlas.width, atlas.height);
+    for (int y = 0; y < atlas.height; ++y)
+        for (int x = 0; x < atlas.width; ++x)
+            coverage.ref(x, y) = atlas.coverage[size_t(y) * size_t(atlas.width) + size_t(x)] / 255.0f;
     paintDecorated(baked.sheet, coverage, look);
     return baked;
-}
-
-std::vector<uint8_t> metricsRgba(const std::vector<int32_t>& metrics)
-{
-    std::vector<uint8_t> rgba;
-    for (int32_t value : metrics) {
-        const uint32_t v = uint32_t(value);
-        rgba.push_back(uint8_t(v >> 16));
-        rgba.push_back(uint8_t(v >> 8));
-        rgba.push_back(uint8_t(v));
-        rgba.push_back(uint8_t(v >> 24));
-    }
-    return rgba;
 }
 
 Picture digitSheet(const std::string& fontPath, int cellWidth, int cellHeight, int cells, const TextLook& look)

@@ -37,38 +37,23 @@ void openFace(FT_Library& library, FT_Face& face, const std::string& path)
 
 } // namespace
 
-Font::Font(const std::string& path, int pixelSize)
-{
-    openFace(library_, face_, path);
-    FT_Set_Pixel_Sizes(face_, 0, FT_UInt(pixelSize));
-}
-
-Font::~Font()
-{
-    FT_Done_Face(face_);
-    FT_Done_FreeType(library_);
-}
-
-int Font::ascent() const { return int((face_->size->metrics.ascender + 63) >> 6); }
-int Font::descent() const { return int((-face_->size->metrics.descender + 63) >> 6); }
-int Font::lineHeight() const { return ascent() + descent(); }
+int Font::ascent() const { return rasterizer_.ascent(); }
+int Font::descent() const { return rasterizer_.descent(); }
+int Font::lineHeight() const { return rasterizer_.lineHeight(); }
 
 Font::Glyph Font::glyph(uint32_t codepoint) const
 {
+    const fontbaker::GlyphImage image = rasterizer_.glyph(codepoint);
     Glyph g;
-    const FT_UInt index = FT_Get_Char_Index(face_, codepoint);
-    if (index == 0 && codepoint != ' ')
+    if (!image.present)
         return g;
-    if (FT_Load_Glyph(face_, index, FT_LOAD_TARGET_LIGHT) != 0 || FT_Render_Glyph(face_->glyph, FT_RENDER_MODE_NORMAL) != 0)
-        return g;
-    const FT_Bitmap& bitmap = face_->glyph->bitmap;
-    g.mask = Mask(int(bitmap.width), int(bitmap.rows));
-    for (int y = 0; y < int(bitmap.rows); ++y)
-        for (int x = 0; x < int(bitmap.width); ++x)
-            g.mask.ref(x, y) = bitmap.buffer[y * bitmap.pitch + x] / 255.0f;
-    g.left = face_->glyph->bitmap_left;
-    g.top = face_->glyph->bitmap_top;
-    g.advance = int((face_->glyph->advance.x + 32) >> 6);
+    g.mask = Mask(image.width, image.height);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            g.mask.ref(x, y) = image.at(x, y) / 255.0f;
+    g.left = image.left;
+    g.top = image.top;
+    g.advance = image.advance;
     g.present = true;
     return g;
 }

@@ -1,7 +1,9 @@
 // Text for the picture generator through FreeType: outline fonts rendered as coverage
-// masks (anti-aliased), and the colour emoji font as colour pictures.
+// masks (anti-aliased, by the font baker's rasteriser), and the colour emoji font as colour
+// pictures.
 #pragma once
 
+#include "GlyphRasterizer.h"
 #include "Raster.h"
 
 #include <string>
@@ -17,10 +19,7 @@ std::vector<uint32_t> utf8Codepoints(const std::string& text);
 class Font {
 public:
     // Throws std::runtime_error when the file cannot be opened as a font.
-    Font(const std::string& path, int pixelSize);
-    ~Font();
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
+    Font(const std::string& path, int pixelSize) : rasterizer_(path, pixelSize) {}
 
     int ascent() const;
     int descent() const; // positive, below the baseline
@@ -39,8 +38,7 @@ public:
     Mask textMask(const std::string& utf8, int width, int height, int left, int baseline) const;
 
 private:
-    FT_LibraryRec_* library_ = nullptr;
-    FT_FaceRec_* face_ = nullptr;
+    fontbaker::GlyphRasterizer rasterizer_;
 };
 
 // The colour emoji font (a bitmap-only font with one strike): each emoji as a picture.
