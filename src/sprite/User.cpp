@@ -1,5 +1,7 @@
 #include "sprite/User.h"
 
+#include "window/Font.h"
+
 #include <climits>
 #include <cstring>
 
@@ -79,8 +81,11 @@ void User::open(const String& name)
     credits = getInt("CREDITS", 0);
     loadScores();
     String face = getString("fontName", "");
-    if (!face.isEmpty())
+    if (!face.isEmpty()) {
         fontName = face;
+        // A configured face replaces "Arial" for the system fonts of the text sprites.
+        window::Font::defaultFaceName = face;
+    }
     fontMetricsMode = getInt("nonAscentDescent", 2);
 }
 

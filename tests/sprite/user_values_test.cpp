@@ -1,4 +1,5 @@
 #include "sprite/User.h"
+#include "window/Font.h"
 
 #include "user_helpers.h"
 
@@ -234,9 +235,13 @@ TEST_F(UserValues, OpenReadsTheFontSettings)
         user->setString("fontName", "Verdana");
         user->setInt("nonAscentDescent", 0);
     }
+    const lang::String systemFace = window::Font::defaultFaceName;
     auto user = openUser();
     EXPECT_STREQ(user->getFontName().c_str(), "Verdana");
     EXPECT_EQ(user->getFontMetricsMode(), 0);
+    // The configured face becomes the one the text sprites' system fonts use.
+    EXPECT_STREQ(window::Font::defaultFaceName.c_str(), "Verdana");
+    window::Font::defaultFaceName = systemFace;
 }
 
 TEST_F(UserValues, ANestedRegistryNameIsAKeyOfTheGamesFile)
