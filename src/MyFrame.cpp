@@ -50,6 +50,8 @@ bool MyFrame::create(window::Component* parentComponent, const util::RectangleNM
     logoTop = logo ? (height - logo->getHeight()) / 2 : 0;
     loadingBar = lang::adopt<window::ImageBase>(new window::PixelImage("+loading"));
     setTitle(lang::ResourceFile::loadText("IDS_GAMETITLE").c_str());
+    // The window icon is the package picture "icon"; the desktop scales it to its sizes.
+    setIcon(lang::adopt<window::ImageBase>(new window::PixelImage("+icon")).get());
 
     lang::Ref<Kipto2Canvas> gameCanvas = lang::adopt(new Kipto2Canvas);
     gameCanvas->create(this, util::RectangleNM(0, 0, width, height));
