@@ -10,19 +10,22 @@ namespace sound {
 
 namespace {
 
-bool startsWith(const uint8_t* data, size_t size, const char* magic) {
+bool startsWith(const uint8_t* data, size_t size, const char* magic)
+{
     size_t length = std::strlen(magic);
     return size >= length && std::memcmp(data, magic, length) == 0;
 }
 
 // An ID3 tag or an MPEG frame sync (eleven set bits) at the very start.
-bool looksLikeMpeg(const uint8_t* data, size_t size) {
+bool looksLikeMpeg(const uint8_t* data, size_t size)
+{
     return startsWith(data, size, "ID3") || (size >= 4 && data[0] == 0xFF && (data[1] & 0xE0) == 0xE0);
 }
 
 } // namespace
 
-std::unique_ptr<Decoder> openDecoder(const uint8_t* data, size_t size) {
+std::unique_ptr<Decoder> openDecoder(const uint8_t* data, size_t size)
+{
     if (data == nullptr)
         return nullptr;
     if (startsWith(data, size, "RIFF")) {
@@ -38,7 +41,8 @@ std::unique_ptr<Decoder> openDecoder(const uint8_t* data, size_t size) {
     return nullptr;
 }
 
-bool decodeAll(Decoder& decoder, std::vector<int16_t>& pcm) {
+bool decodeAll(Decoder& decoder, std::vector<int16_t>& pcm)
+{
     constexpr int kChunkFrames = 4096;
     int channels = decoder.channels();
     pcm.clear();

@@ -16,10 +16,15 @@ constexpr uint32_t kSerialLimit = 1u << 23;
 } // namespace
 
 Mixer::Mixer(int mixRate, int channelCount)
-    : mixRate_(mixRate), channels_(size_t(channelCount)), accumulator_(2 * kMaxStepFrames),
-      scratch_(2 * (size_t(kMaxStepFrames) * kMaxRateFactor + 2)) {}
+    : mixRate_(mixRate),
+      channels_(size_t(channelCount)),
+      accumulator_(2 * kMaxStepFrames),
+      scratch_(2 * (size_t(kMaxStepFrames) * kMaxRateFactor + 2))
+{
+}
 
-int Mixer::pickChannel(int priority) const {
+int Mixer::pickChannel(int priority) const
+{
     int best = -1;
     for (int i = 0; i < channelCount(); ++i) {
         const Channel& candidate = channels_[i];
@@ -27,14 +32,16 @@ int Mixer::pickChannel(int priority) const {
             return i;
         if (candidate.priority >= kNeverStolen || candidate.priority > priority)
             continue;
-        if (best < 0 || candidate.priority < channels_[best].priority ||
-            (candidate.priority == channels_[best].priority && candidate.startOrder < channels_[best].startOrder))
+        if (best < 0 || candidate.priority < channels_[best].priority
+            || (candidate.priority == channels_[best].priority
+                && candidate.startOrder < channels_[best].startOrder))
             best = i;
     }
     return best;
 }
 
-void Mixer::start(int index, Sample* sample, Stream* stream) {
+void Mixer::start(int index, Sample* sample, Stream* stream)
+{
     Channel& channel = channels_[index];
     fadeOut(channel);
     uint32_t serial = channel.serial % (kSerialLimit - 1) + 1;
@@ -48,7 +55,8 @@ void Mixer::start(int index, Sample* sample, Stream* stream) {
     targetGains(channel, channel.gainLeft, channel.gainRight);
 }
 
-void Mixer::stop(int index) {
+void Mixer::stop(int index)
+{
     Channel& channel = channels_[index];
     fadeOut(channel);
     channel.sample = nullptr;
@@ -56,7 +64,8 @@ void Mixer::stop(int index) {
     channel.paused = false;
 }
 
-void Mixer::setPaused(int index, bool paused) {
+void Mixer::setPaused(int index, bool paused)
+{
     Channel& channel = channels_[index];
     if (paused && !channel.paused) {
         fadeOut(channel);
@@ -66,23 +75,28 @@ void Mixer::setPaused(int index, bool paused) {
     channel.paused = paused;
 }
 
-void Mixer::setVolume(int index, int volume) {
+void Mixer::setVolume(int index, int volume)
+{
     channels_[index].volume = std::clamp(volume, 0, 255);
 }
 
-void Mixer::setFrequency(int index, int frequency) {
+void Mixer::setFrequency(int index, int frequency)
+{
     channels_[index].frequency = std::clamp(frequency, kMinFrequency, kMaxRateFactor * mixRate_);
 }
 
-void Mixer::setPan(int index, int pan) {
+void Mixer::setPan(int index, int pan)
+{
     channels_[index].pan = pan == kTrueStereoPan ? kTrueStereoPan : std::clamp(pan, 0, 255);
 }
 
-void Mixer::setPriority(int index, int priority) {
+void Mixer::setPriority(int index, int priority)
+{
     channels_[index].priority = std::clamp(priority, 0, 255);
 }
 
-int Mixer::channelOf(const Stream* stream) const {
+int Mixer::channelOf(const Stream* stream) const
+{
     for (int i = 0; i < channelCount(); ++i) {
         if (channels_[i].stream == stream)
             return i;
@@ -90,33 +104,39 @@ int Mixer::channelOf(const Stream* stream) const {
     return -1;
 }
 
-void Mixer::stopAllUsing(const Sample* sample) {
+void Mixer::stopAllUsing(const Sample* sample)
+{
     for (int i = 0; i < channelCount(); ++i) {
         if (channels_[i].sample == sample)
             stop(i);
     }
 }
 
-void Mixer::setEffectsVolume(int volume) {
+void Mixer::setEffectsVolume(int volume)
+{
     effectsVolume_ = std::clamp(volume, 0, 255);
 }
 
-void Mixer::addSong(Song* song) {
+void Mixer::addSong(Song* song)
+{
     songs_.push_back(song);
 }
 
-void Mixer::removeSong(Song* song) {
+void Mixer::removeSong(Song* song)
+{
     songs_.erase(std::remove(songs_.begin(), songs_.end(), song), songs_.end());
 }
 
-void Mixer::fadeOutSong(Song& song) {
+void Mixer::fadeOutSong(Song& song)
+{
     song.mixFadeOut(fadeTail(kFadeFrames), kFadeFrames);
 }
 
 // Volume and effects volume scale both sides. The pan position lowers the far side only:
 // at 128 and in true stereo both sides keep their full level, at 0 the right side is
 // silent, at 255 the left.
-void Mixer::targetGains(const Channel& channel, float& left, float& right) const {
+void Mixer::targetGains(const Channel& channel, float& left, float& right) const
+{
     float level = (channel.volume / 255.0f) * (effectsVolume_ / 255.0f);
     left = right = level;
     if (channel.pan < kCentrePan && channel.pan != kTrueStereoPan)
@@ -127,7 +147,8 @@ void Mixer::targetGains(const Channel& channel, float& left, float& right) const
 
 // Source frames from the channel's position on, as float stereo: a looping sample wraps
 // to its start, anything past an end is silence.
-void Mixer::fetch(const Channel& channel, int count, float* out) {
+void Mixer::fetch(const Channel& channel, int count, float* out)
+{
     if (channel.stream != nullptr) {
         channel.stream->fetch(channel.position, count, out);
         return;
@@ -154,7 +175,8 @@ void Mixer::fetch(const Channel& channel, int count, float* out) {
 
 // Adds `frames` output frames of the channel into `mix`, resampling by linear
 // interpolation and moving the gains from where the last step left them to the targets.
-void Mixer::render(const Channel& channel, int frames, float* mix, float toLeft, float toRight) {
+void Mixer::render(const Channel& channel, int frames, float* mix, float toLeft, float toRight)
+{
     double ratio = double(channel.frequency) / mixRate_;
     int needed = int(channel.phase + (frames - 1) * ratio) + 2;
     fetch(channel, needed, scratch_.data());
@@ -173,7 +195,8 @@ void Mixer::render(const Channel& channel, int frames, float* mix, float toLeft,
     }
 }
 
-void Mixer::advance(Channel& channel, int frames) {
+void Mixer::advance(Channel& channel, int frames)
+{
     double travelled = channel.phase + frames * double(channel.frequency) / mixRate_;
     int64_t whole = int64_t(travelled);
     channel.phase = travelled - double(whole);
@@ -192,18 +215,21 @@ void Mixer::advance(Channel& channel, int frames) {
         channel.sample = nullptr; // played to its end: the channel is free
 }
 
-void Mixer::fadeOut(Channel& channel) {
+void Mixer::fadeOut(Channel& channel)
+{
     if (channel.busy() && !channel.paused)
         render(channel, kFadeFrames, fadeTail(kFadeFrames), 0.0f, 0.0f);
 }
 
-float* Mixer::fadeTail(int frames) {
+float* Mixer::fadeTail(int frames)
+{
     if (tail_.size() < size_t(2 * frames))
         tail_.resize(size_t(2 * frames), 0.0f);
     return tail_.data();
 }
 
-void Mixer::mix(int16_t* out, int frames) {
+void Mixer::mix(int16_t* out, int frames)
+{
     float* sum = accumulator_.data();
     std::fill(sum, sum + 2 * frames, 0.0f);
     int fromTail = std::min<int>(frames, int(tail_.size() / 2));

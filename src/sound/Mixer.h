@@ -21,19 +21,19 @@ constexpr int kNeverStolen = 255;
 
 // One software channel: what plays on it and how.
 struct Channel {
-    Sample* sample = nullptr;   // the sample playing, or
-    Stream* stream = nullptr;   // the stream playing
-    int64_t position = 0;       // source frame (a stream's timeline frame)
-    double phase = 0.0;         // fraction of a source frame, 0 <= phase < 1
-    int frequency = 0;          // source frames per second
+    Sample* sample = nullptr; // the sample playing, or
+    Stream* stream = nullptr; // the stream playing
+    int64_t position = 0; // source frame (a stream's timeline frame)
+    double phase = 0.0; // fraction of a source frame, 0 <= phase < 1
+    int frequency = 0; // source frames per second
     int volume = 255;
-    int pan = kCentrePan;       // 0 left .. 255 right, or kTrueStereoPan
+    int pan = kCentrePan; // 0 left .. 255 right, or kTrueStereoPan
     int priority = Sample::kDefaultPriority;
     bool paused = false;
-    float gainLeft = 0.0f;      // gains reached at the end of the last mix step
+    float gainLeft = 0.0f; // gains reached at the end of the last mix step
     float gainRight = 0.0f;
-    uint32_t serial = 0;        // counts the sounds started on this channel
-    uint64_t startOrder = 0;    // when the sound started, for stealing the oldest
+    uint32_t serial = 0; // counts the sounds started on this channel
+    uint64_t startOrder = 0; // when the sound started, for stealing the oldest
 
     bool busy() const { return sample != nullptr || stream != nullptr; }
 };

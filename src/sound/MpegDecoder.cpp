@@ -12,7 +12,8 @@ namespace {
 // Bytes handed to the decoder each time it asks for more.
 constexpr size_t kFeedBytes = 16384;
 
-bool initLibrary() {
+bool initLibrary()
+{
     static std::once_flag once;
     static bool ready = false;
     std::call_once(once, [] { ready = mpg123_init() == MPG123_OK; });
@@ -21,7 +22,8 @@ bool initLibrary() {
 
 } // namespace
 
-std::unique_ptr<MpegDecoder> MpegDecoder::open(const uint8_t* data, size_t size) {
+std::unique_ptr<MpegDecoder> MpegDecoder::open(const uint8_t* data, size_t size)
+{
     if (!initLibrary())
         return nullptr;
     std::unique_ptr<MpegDecoder> decoder(new MpegDecoder(data, size));
@@ -42,14 +44,16 @@ std::unique_ptr<MpegDecoder> MpegDecoder::open(const uint8_t* data, size_t size)
     return decoder;
 }
 
-MpegDecoder::~MpegDecoder() {
+MpegDecoder::~MpegDecoder()
+{
     if (handle_ != nullptr) {
         mpg123_close(handle_);
         mpg123_delete(handle_);
     }
 }
 
-bool MpegDecoder::restart() {
+bool MpegDecoder::restart()
+{
     mpg123_close(handle_);
     fed_ = 0;
     if (mpg123_open_feed(handle_) != MPG123_OK)
@@ -57,7 +61,8 @@ bool MpegDecoder::restart() {
     return readFormat();
 }
 
-bool MpegDecoder::feedMore() {
+bool MpegDecoder::feedMore()
+{
     if (fed_ >= size_)
         return false;
     size_t chunk = std::min(kFeedBytes, size_ - fed_);
@@ -68,7 +73,8 @@ bool MpegDecoder::feedMore() {
 }
 
 // Feeds data until the first frame header gives the format, which must stay the same.
-bool MpegDecoder::readFormat() {
+bool MpegDecoder::readFormat()
+{
     long rate = 0;
     int channels = 0, encoding = 0;
     for (;;) {
@@ -87,7 +93,8 @@ bool MpegDecoder::readFormat() {
     return true;
 }
 
-int MpegDecoder::read(int16_t* out, int frames) {
+int MpegDecoder::read(int16_t* out, int frames)
+{
     size_t frameBytes = size_t(2 * channels_);
     size_t wanted = size_t(frames) * frameBytes;
     size_t got = 0;
@@ -111,7 +118,8 @@ int MpegDecoder::read(int16_t* out, int frames) {
     return int(got / frameBytes);
 }
 
-bool MpegDecoder::rewind() {
+bool MpegDecoder::rewind()
+{
     return restart();
 }
 

@@ -17,7 +17,7 @@ public:
     bool rewind() override;
 
 private:
-    MpegDecoder(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    MpegDecoder(const uint8_t* data, size_t size) : data_(data), size_(size) { }
     bool restart();
     bool readFormat();
     bool feedMore();

@@ -6,11 +6,13 @@
 
 namespace sound {
 
-NullOutput::~NullOutput() {
+NullOutput::~NullOutput()
+{
     close();
 }
 
-bool NullOutput::open(FrameSource& source, int rate, int bufferFrames) {
+bool NullOutput::open(FrameSource& source, int rate, int bufferFrames)
+{
     close();
     rate_ = rate;
     bufferFrames_ = std::max(1, bufferFrames);
@@ -22,7 +24,8 @@ bool NullOutput::open(FrameSource& source, int rate, int bufferFrames) {
     return true;
 }
 
-void NullOutput::close() {
+void NullOutput::close()
+{
     if (thread_.joinable()) {
         {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -34,7 +37,8 @@ void NullOutput::close() {
     source_ = nullptr;
 }
 
-void NullOutput::pull(int16_t* out, int frames) {
+void NullOutput::pull(int16_t* out, int frames)
+{
     FrameSource* source = source_;
     if (source != nullptr)
         source->mix(out, frames);
@@ -43,10 +47,12 @@ void NullOutput::pull(int16_t* out, int frames) {
 }
 
 // Pulls one buffer per buffer period against absolute deadlines, so the pace never drifts.
-void NullOutput::pace() {
+void NullOutput::pace()
+{
     using Clock = std::chrono::steady_clock;
     std::vector<int16_t> buffer(size_t(bufferFrames_) * 2);
-    auto period = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(double(bufferFrames_) / rate_));
+    auto period = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(double(bufferFrames_) / rate_));
     auto deadline = Clock::now();
     std::unique_lock<std::mutex> lock(mutex_);
     while (!stopping_) {

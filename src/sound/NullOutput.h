@@ -16,7 +16,7 @@ class NullOutput : public Output {
 public:
     enum class Pacing { Pulled, RealTime };
 
-    explicit NullOutput(Pacing pacing = Pacing::Pulled) : pacing_(pacing) {}
+    explicit NullOutput(Pacing pacing = Pacing::Pulled) : pacing_(pacing) { }
     ~NullOutput() override;
 
     bool open(FrameSource& source, int rate, int bufferFrames) override;

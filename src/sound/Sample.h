@@ -12,7 +12,9 @@ enum class LoopMode { Off, Normal };
 class Sample {
 public:
     Sample(int rate, int channels, std::vector<int16_t> pcm)
-        : rate_(rate), channels_(channels), pcm_(std::move(pcm)) {}
+        : rate_(rate), channels_(channels), pcm_(std::move(pcm))
+    {
+    }
 
     int rate() const { return rate_; }
     int channels() const { return channels_; }

@@ -6,7 +6,8 @@
 
 namespace sound {
 
-std::unique_ptr<Song> Song::load(const uint8_t* data, size_t size, int mixRate) {
+std::unique_ptr<Song> Song::load(const uint8_t* data, size_t size, int mixRate)
+{
     if (data == nullptr || size == 0)
         return nullptr;
     std::unique_ptr<Song> song(new Song(mixRate));
@@ -21,9 +22,12 @@ std::unique_ptr<Song> Song::load(const uint8_t* data, size_t size, int mixRate) 
     return song;
 }
 
-Song::Song(int mixRate) : mixRate_(mixRate) {}
+Song::Song(int mixRate) : mixRate_(mixRate)
+{
+}
 
-Song::~Song() {
+Song::~Song()
+{
     if (context_ == nullptr)
         return;
     auto context = static_cast<xmp_context>(context_);
@@ -33,7 +37,8 @@ Song::~Song() {
     xmp_free_context(context);
 }
 
-bool Song::play() {
+bool Song::play()
+{
     auto context = static_cast<xmp_context>(context_);
     if (started_)
         xmp_end_player(context);
@@ -44,18 +49,21 @@ bool Song::play() {
     return playing_;
 }
 
-void Song::stop() {
+void Song::stop()
+{
     playing_ = false;
     paused_ = false;
 }
 
-void Song::setPaused(bool paused) {
+void Song::setPaused(bool paused)
+{
     if (paused_ && !paused)
         gain_ = 0.0f;
     paused_ = paused;
 }
 
-void Song::addRendered(float* mix, int frames, float fromGain, float toGain) {
+void Song::addRendered(float* mix, int frames, float fromGain, float toGain)
+{
     pcm_.resize(size_t(frames) * 2);
     // With no loop limit the player only ends when the module itself stops.
     if (xmp_play_buffer(static_cast<xmp_context>(context_), pcm_.data(), frames * 4, 0) != 0) {
@@ -70,7 +78,8 @@ void Song::addRendered(float* mix, int frames, float fromGain, float toGain) {
     }
 }
 
-void Song::mix(float* mix, int frames) {
+void Song::mix(float* mix, int frames)
+{
     if (!audible())
         return;
     float target = volume_ / 255.0f;
@@ -78,7 +87,8 @@ void Song::mix(float* mix, int frames) {
     gain_ = target;
 }
 
-void Song::mixFadeOut(float* mix, int frames) {
+void Song::mixFadeOut(float* mix, int frames)
+{
     if (audible())
         addRendered(mix, frames, gain_, 0.0f);
 }

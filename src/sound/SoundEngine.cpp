@@ -18,7 +18,8 @@ constexpr int kIndexBits = 8;
 constexpr int kIndexMask = (1 << kIndexBits) - 1;
 constexpr std::streamoff kMaxFileBytes = std::streamoff(256) << 20;
 
-bool readFile(const char* path, std::vector<uint8_t>& bytes) {
+bool readFile(const char* path, std::vector<uint8_t>& bytes)
+{
     if (path == nullptr)
         return false;
     std::ifstream file(path, std::ios::binary | std::ios::ate);
@@ -32,13 +33,15 @@ bool readFile(const char* path, std::vector<uint8_t>& bytes) {
     return bool(file.read(reinterpret_cast<char*>(bytes.data()), size));
 }
 
-const uint8_t* memoryRange(const void* data, int offset, int length) {
+const uint8_t* memoryRange(const void* data, int offset, int length)
+{
     if (data == nullptr || offset < 0 || length <= 0)
         return nullptr;
     return static_cast<const uint8_t*>(data) + offset;
 }
 
-std::unique_ptr<Sample> decodeSample(const uint8_t* data, size_t size) {
+std::unique_ptr<Sample> decodeSample(const uint8_t* data, size_t size)
+{
     std::unique_ptr<Decoder> decoder = openDecoder(data, size);
     std::vector<int16_t> pcm;
     if (!decoder || !decodeAll(*decoder, pcm))
@@ -46,12 +49,16 @@ std::unique_ptr<Sample> decodeSample(const uint8_t* data, size_t size) {
     return std::make_unique<Sample>(decoder->rate(), decoder->channels(), std::move(pcm));
 }
 
-template <typename T> bool contains(const std::vector<std::unique_ptr<T>>& list, const T* item) {
-    return item != nullptr && std::any_of(list.begin(), list.end(), [item](const auto& held) { return held.get() == item; });
+template <typename T> bool contains(const std::vector<std::unique_ptr<T>>& list, const T* item)
+{
+    return item != nullptr
+        && std::any_of(list.begin(), list.end(), [item](const auto& held) { return held.get() == item; });
 }
 
-template <typename T> std::unique_ptr<T> takeOut(std::vector<std::unique_ptr<T>>& list, const T* item) {
-    auto found = std::find_if(list.begin(), list.end(), [item](const auto& held) { return held.get() == item; });
+template <typename T> std::unique_ptr<T> takeOut(std::vector<std::unique_ptr<T>>& list, const T* item)
+{
+    auto found
+        = std::find_if(list.begin(), list.end(), [item](const auto& held) { return held.get() == item; });
     if (found == list.end())
         return nullptr;
     std::unique_ptr<T> taken = std::move(*found);
@@ -63,13 +70,15 @@ template <typename T> std::unique_ptr<T> takeOut(std::vector<std::unique_ptr<T>>
 
 SoundEngine::SoundEngine() = default;
 
-SoundEngine::~SoundEngine() {
+SoundEngine::~SoundEngine()
+{
     close();
 }
 
 // --- Set-up
 
-bool SoundEngine::setWindow(void* window) {
+bool SoundEngine::setWindow(void* window)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (started_)
         return false;
@@ -77,7 +86,8 @@ bool SoundEngine::setWindow(void* window) {
     return true;
 }
 
-bool SoundEngine::setBufferLength(int milliseconds) {
+bool SoundEngine::setBufferLength(int milliseconds)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (started_)
         return false;
@@ -85,12 +95,14 @@ bool SoundEngine::setBufferLength(int milliseconds) {
     return true;
 }
 
-int SoundEngine::bufferLength() const {
+int SoundEngine::bufferLength() const
+{
     std::lock_guard<std::mutex> lock(mutex_);
     return bufferMs_;
 }
 
-bool SoundEngine::setOutput(OutputType type) {
+bool SoundEngine::setOutput(OutputType type)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (started_)
         return false;
@@ -98,7 +110,8 @@ bool SoundEngine::setOutput(OutputType type) {
     return true;
 }
 
-bool SoundEngine::setCustomOutput(std::unique_ptr<Output> output) {
+bool SoundEngine::setCustomOutput(std::unique_ptr<Output> output)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (started_)
         return false;
@@ -106,21 +119,23 @@ bool SoundEngine::setCustomOutput(std::unique_ptr<Output> output) {
     return true;
 }
 
-std::unique_ptr<Output> SoundEngine::makeOutput() const {
+std::unique_ptr<Output> SoundEngine::makeOutput() const
+{
     if (outputType_ == OutputType::Silent)
         return std::make_unique<NullOutput>(NullOutput::Pacing::RealTime);
     return std::make_unique<SdlOutput>();
 }
 
-bool SoundEngine::start(int mixRate, int channelCount, unsigned flags) {
+bool SoundEngine::start(int mixRate, int channelCount, unsigned flags)
+{
     std::lock_guard<std::mutex> lifecycle(lifecycleMutex_);
     std::unique_ptr<Output> output;
     bool custom = false;
     int bufferFrames = 0;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (started_ || flags != 0 || mixRate < 8000 || mixRate > 48000 || channelCount < 1 ||
-            channelCount > kIndexMask + 1)
+        if (started_ || flags != 0 || mixRate < 8000 || mixRate > 48000 || channelCount < 1
+            || channelCount > kIndexMask + 1)
             return false;
         custom = customOutput_ != nullptr;
         output = custom ? std::move(customOutput_) : makeOutput();
@@ -146,7 +161,8 @@ bool SoundEngine::start(int mixRate, int channelCount, unsigned flags) {
     return true;
 }
 
-void SoundEngine::close() {
+void SoundEngine::close()
+{
     std::lock_guard<std::mutex> lifecycle(lifecycleMutex_);
     std::unique_ptr<Output> output;
     {
@@ -164,37 +180,43 @@ void SoundEngine::close() {
     mixer_.reset();
 }
 
-bool SoundEngine::started() const {
+bool SoundEngine::started() const
+{
     std::lock_guard<std::mutex> lock(mutex_);
     return started_;
 }
 
-bool SoundEngine::audible() const {
+bool SoundEngine::audible() const
+{
     std::lock_guard<std::mutex> lock(mutex_);
     return started_ && output_->audible();
 }
 
-void SoundEngine::setEffectsVolume(int volume) {
+void SoundEngine::setEffectsVolume(int volume)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (started_)
         mixer_->setEffectsVolume(volume);
 }
 
-int SoundEngine::effectsVolume() const {
+int SoundEngine::effectsVolume() const
+{
     std::lock_guard<std::mutex> lock(mutex_);
     return started_ ? mixer_->effectsVolume() : 0;
 }
 
 // --- Samples
 
-Sample* SoundEngine::loadSample(int slot, const char* path) {
+Sample* SoundEngine::loadSample(int slot, const char* path)
+{
     std::vector<uint8_t> bytes;
     if (!readFile(path, bytes))
         return nullptr;
     return loadSampleFromMemory(slot, bytes.data(), 0, int(bytes.size()));
 }
 
-Sample* SoundEngine::loadSampleFromMemory(int slot, const void* data, int offset, int length) {
+Sample* SoundEngine::loadSampleFromMemory(int slot, const void* data, int offset, int length)
+{
     const uint8_t* bytes = memoryRange(data, offset, length);
     if (bytes == nullptr || slot < kAnySlot || slot >= kSampleSlots)
         return nullptr;
@@ -216,18 +238,22 @@ Sample* SoundEngine::loadSampleFromMemory(int slot, const void* data, int offset
     return slots_[slot].get();
 }
 
-bool SoundEngine::ownsSample(const Sample* sample) const {
+bool SoundEngine::ownsSample(const Sample* sample) const
+{
     if (contains(slots_, sample))
         return true;
-    return std::any_of(streams_.begin(), streams_.end(), [sample](const auto& stream) { return &stream->sample() == sample; });
+    return std::any_of(streams_.begin(), streams_.end(),
+        [sample](const auto& stream) { return &stream->sample() == sample; });
 }
 
-int SoundEngine::defaultFrequency(const Sample* sample) const {
+int SoundEngine::defaultFrequency(const Sample* sample) const
+{
     std::lock_guard<std::mutex> lock(mutex_);
     return ownsSample(sample) ? sample->rate() : 0;
 }
 
-bool SoundEngine::setLoopMode(Sample* sample, LoopMode mode) {
+bool SoundEngine::setLoopMode(Sample* sample, LoopMode mode)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (!contains(slots_, sample))
         return false;
@@ -235,9 +261,11 @@ bool SoundEngine::setLoopMode(Sample* sample, LoopMode mode) {
     return true;
 }
 
-void SoundEngine::freeSample(Sample* sample) {
+void SoundEngine::freeSample(Sample* sample)
+{
     std::lock_guard<std::mutex> lock(mutex_);
-    auto held = std::find_if(slots_.begin(), slots_.end(), [sample](const auto& slot) { return slot.get() == sample; });
+    auto held = std::find_if(
+        slots_.begin(), slots_.end(), [sample](const auto& slot) { return slot.get() == sample; });
     if (sample == nullptr || held == slots_.end())
         return;
     mixer_->stopAllUsing(sample);
@@ -246,7 +274,8 @@ void SoundEngine::freeSample(Sample* sample) {
 
 // --- Streams
 
-Stream* SoundEngine::openStream(const char* path, LoopMode mode) {
+Stream* SoundEngine::openStream(const char* path, LoopMode mode)
+{
     std::vector<uint8_t> bytes;
     if (!readFile(path, bytes))
         return nullptr;
@@ -262,7 +291,8 @@ Stream* SoundEngine::openStream(const char* path, LoopMode mode) {
     return streams_.back().get();
 }
 
-Stream* SoundEngine::openStreamFromMemory(const void* data, int offset, int length, LoopMode mode) {
+Stream* SoundEngine::openStreamFromMemory(const void* data, int offset, int length, LoopMode mode)
+{
     const uint8_t* bytes = memoryRange(data, offset, length);
     if (bytes == nullptr)
         return nullptr;
@@ -276,16 +306,19 @@ Stream* SoundEngine::openStreamFromMemory(const void* data, int offset, int leng
     return streams_.back().get();
 }
 
-bool SoundEngine::ownsStream(const Stream* stream) const {
+bool SoundEngine::ownsStream(const Stream* stream) const
+{
     return contains(streams_, stream);
 }
 
-Sample* SoundEngine::streamSample(Stream* stream) {
+Sample* SoundEngine::streamSample(Stream* stream)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     return ownsStream(stream) ? &stream->sample() : nullptr;
 }
 
-bool SoundEngine::setLoopMode(Stream* stream, LoopMode mode) {
+bool SoundEngine::setLoopMode(Stream* stream, LoopMode mode)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsStream(stream))
         return false;
@@ -293,13 +326,15 @@ bool SoundEngine::setLoopMode(Stream* stream, LoopMode mode) {
     return true;
 }
 
-void SoundEngine::stopChannelOf(const Stream* stream) {
+void SoundEngine::stopChannelOf(const Stream* stream)
+{
     int playing = mixer_->channelOf(stream);
     if (playing >= 0)
         mixer_->stop(playing);
 }
 
-int SoundEngine::playStream(int channel, Stream* stream) {
+int SoundEngine::playStream(int channel, Stream* stream)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsStream(stream))
         return -1;
@@ -308,7 +343,8 @@ int SoundEngine::playStream(int channel, Stream* stream) {
     return startOn(channel, nullptr, stream);
 }
 
-bool SoundEngine::stopStream(Stream* stream) {
+bool SoundEngine::stopStream(Stream* stream)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsStream(stream))
         return false;
@@ -317,7 +353,8 @@ bool SoundEngine::stopStream(Stream* stream) {
     return true;
 }
 
-void SoundEngine::closeStream(Stream* stream) {
+void SoundEngine::closeStream(Stream* stream)
+{
     std::unique_ptr<Stream> closed;
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsStream(stream))
@@ -329,7 +366,8 @@ void SoundEngine::closeStream(Stream* stream) {
 // --- Channels
 
 // The channel index a handle or index names, or -1 when it names nothing current.
-int SoundEngine::channelIndex(int channel) const {
+int SoundEngine::channelIndex(int channel) const
+{
     if (channel < 0 || !started_)
         return -1;
     int index = channel & kIndexMask;
@@ -341,11 +379,13 @@ int SoundEngine::channelIndex(int channel) const {
     return index;
 }
 
-int SoundEngine::handleOf(int index) const {
+int SoundEngine::handleOf(int index) const
+{
     return int((mixer_->channel(index).serial << kIndexBits) | uint32_t(index));
 }
 
-int SoundEngine::startOn(int channel, Sample* sample, Stream* stream) {
+int SoundEngine::startOn(int channel, Sample* sample, Stream* stream)
+{
     int index = channelIndex(channel);
     if (index < 0)
         index = mixer_->pickChannel(Sample::kDefaultPriority);
@@ -355,14 +395,16 @@ int SoundEngine::startOn(int channel, Sample* sample, Stream* stream) {
     return handleOf(index);
 }
 
-int SoundEngine::playSample(int channel, Sample* sample) {
+int SoundEngine::playSample(int channel, Sample* sample)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (!contains(slots_, sample))
         return -1;
     return startOn(channel, sample, nullptr);
 }
 
-template <typename Change> bool SoundEngine::changeChannel(int channel, Change change) {
+template <typename Change> bool SoundEngine::changeChannel(int channel, Change change)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     int index = channelIndex(channel);
     if (index < 0 || !mixer_->channel(index).busy())
@@ -371,7 +413,8 @@ template <typename Change> bool SoundEngine::changeChannel(int channel, Change c
     return true;
 }
 
-template <typename Read> int SoundEngine::readChannel(int channel, Read read) const {
+template <typename Read> int SoundEngine::readChannel(int channel, Read read) const
+{
     std::lock_guard<std::mutex> lock(mutex_);
     int index = channelIndex(channel);
     if (index < 0 || !mixer_->channel(index).busy())
@@ -379,64 +422,78 @@ template <typename Read> int SoundEngine::readChannel(int channel, Read read) co
     return read(mixer_->channel(index));
 }
 
-bool SoundEngine::stopChannel(int channel) {
+bool SoundEngine::stopChannel(int channel)
+{
     return changeChannel(channel, [this](int index) { mixer_->stop(index); });
 }
 
-bool SoundEngine::setVolume(int channel, int volume) {
+bool SoundEngine::setVolume(int channel, int volume)
+{
     return changeChannel(channel, [this, volume](int index) { mixer_->setVolume(index, volume); });
 }
 
-bool SoundEngine::setFrequency(int channel, int frequency) {
+bool SoundEngine::setFrequency(int channel, int frequency)
+{
     return changeChannel(channel, [this, frequency](int index) { mixer_->setFrequency(index, frequency); });
 }
 
-bool SoundEngine::setPaused(int channel, bool paused) {
+bool SoundEngine::setPaused(int channel, bool paused)
+{
     return changeChannel(channel, [this, paused](int index) { mixer_->setPaused(index, paused); });
 }
 
-bool SoundEngine::setPriority(int channel, int priority) {
+bool SoundEngine::setPriority(int channel, int priority)
+{
     return changeChannel(channel, [this, priority](int index) { mixer_->setPriority(index, priority); });
 }
 
-bool SoundEngine::setPan(int channel, int pan) {
+bool SoundEngine::setPan(int channel, int pan)
+{
     return changeChannel(channel, [this, pan](int index) { mixer_->setPan(index, pan); });
 }
 
-bool SoundEngine::isPaused(int channel) const {
+bool SoundEngine::isPaused(int channel) const
+{
     return readChannel(channel, [](const Channel& c) { return c.paused ? 1 : 0; }) == 1;
 }
 
-bool SoundEngine::isPlaying(int channel) const {
+bool SoundEngine::isPlaying(int channel) const
+{
     return readChannel(channel, [](const Channel&) { return 1; }) == 1;
 }
 
-int SoundEngine::volume(int channel) const {
+int SoundEngine::volume(int channel) const
+{
     return readChannel(channel, [](const Channel& c) { return c.volume; });
 }
 
-int SoundEngine::frequency(int channel) const {
+int SoundEngine::frequency(int channel) const
+{
     return readChannel(channel, [](const Channel& c) { return c.frequency; });
 }
 
-int SoundEngine::pan(int channel) const {
+int SoundEngine::pan(int channel) const
+{
     return readChannel(channel, [](const Channel& c) { return c.pan; });
 }
 
-int SoundEngine::priority(int channel) const {
+int SoundEngine::priority(int channel) const
+{
     return readChannel(channel, [](const Channel& c) { return c.priority; });
 }
 
 // --- Songs
 
-Song* SoundEngine::loadSong(const char* path) {
+Song* SoundEngine::loadSong(const char* path)
+{
     std::vector<uint8_t> bytes;
     if (!readFile(path, bytes))
         return nullptr;
     return loadSongFromMemory(bytes.data(), int(bytes.size()));
 }
 
-Song* SoundEngine::loadSongFromMemory(const void* data, int length) {
+Song* SoundEngine::loadSongFromMemory(const void* data, int length)
+{
     const uint8_t* bytes = memoryRange(data, 0, length);
     int mixRate = 0;
     {
@@ -456,11 +513,13 @@ Song* SoundEngine::loadSongFromMemory(const void* data, int length) {
     return songs_.back().get();
 }
 
-bool SoundEngine::ownsSong(const Song* song) const {
+bool SoundEngine::ownsSong(const Song* song) const
+{
     return contains(songs_, song);
 }
 
-bool SoundEngine::playSong(Song* song) {
+bool SoundEngine::playSong(Song* song)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsSong(song))
         return false;
@@ -468,7 +527,8 @@ bool SoundEngine::playSong(Song* song) {
     return song->play();
 }
 
-bool SoundEngine::stopSong(Song* song) {
+bool SoundEngine::stopSong(Song* song)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsSong(song))
         return false;
@@ -477,7 +537,8 @@ bool SoundEngine::stopSong(Song* song) {
     return true;
 }
 
-bool SoundEngine::setSongPaused(Song* song, bool paused) {
+bool SoundEngine::setSongPaused(Song* song, bool paused)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsSong(song) || !song->playing())
         return false;
@@ -487,17 +548,20 @@ bool SoundEngine::setSongPaused(Song* song, bool paused) {
     return true;
 }
 
-bool SoundEngine::isSongPaused(Song* song) const {
+bool SoundEngine::isSongPaused(Song* song) const
+{
     std::lock_guard<std::mutex> lock(mutex_);
     return ownsSong(song) && song->playing() && song->paused();
 }
 
-bool SoundEngine::isSongPlaying(Song* song) const {
+bool SoundEngine::isSongPlaying(Song* song) const
+{
     std::lock_guard<std::mutex> lock(mutex_);
     return ownsSong(song) && song->playing();
 }
 
-bool SoundEngine::setSongVolume(Song* song, int volume) {
+bool SoundEngine::setSongVolume(Song* song, int volume)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsSong(song))
         return false;
@@ -505,7 +569,8 @@ bool SoundEngine::setSongVolume(Song* song, int volume) {
     return true;
 }
 
-void SoundEngine::freeSong(Song* song) {
+void SoundEngine::freeSong(Song* song)
+{
     std::unique_ptr<Song> freed;
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ownsSong(song))
@@ -517,7 +582,8 @@ void SoundEngine::freeSong(Song* song) {
 
 // --- Output side
 
-void SoundEngine::mix(int16_t* out, int frames) {
+void SoundEngine::mix(int16_t* out, int frames)
+{
     while (frames > 0) {
         int step = std::min(frames, Mixer::kMaxStepFrames);
         {

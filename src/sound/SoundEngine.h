@@ -30,8 +30,8 @@ class Stream;
 
 enum class OutputType {
     Automatic, // the engine chooses: the audio device, else silence
-    Device,    // the platform's audio device, else silence
-    Silent,    // no device: the mix runs in real time and is discarded
+    Device, // the platform's audio device, else silence
+    Silent, // no device: the mix runs in real time and is discarded
 };
 
 class SoundEngine : public FrameSource {
@@ -94,7 +94,7 @@ public:
     // --- Channels.
     int playSample(int channel, Sample* sample);
     bool stopChannel(int channel);
-    bool setVolume(int channel, int volume);       // 0..255, clamped
+    bool setVolume(int channel, int volume); // 0..255, clamped
     bool setFrequency(int channel, int frequency); // Hz, clamped to 100..16 x mix rate
     bool setPaused(int channel, bool paused);
     bool isPaused(int channel) const;
@@ -138,7 +138,7 @@ private:
     template <typename Read> int readChannel(int channel, Read read) const;
 
     std::mutex lifecycleMutex_; // start and close, one at a time
-    mutable std::mutex mutex_;  // everything else, including one mix step
+    mutable std::mutex mutex_; // everything else, including one mix step
     bool started_ = false;
     void* window_ = nullptr;
     int bufferMs_ = 50;

@@ -12,7 +12,9 @@ constexpr int kDecodeFrames = 2048;
 
 } // namespace
 
-std::unique_ptr<Stream> Stream::open(const uint8_t* data, size_t size, std::vector<uint8_t> owned, LoopMode mode) {
+std::unique_ptr<Stream> Stream::open(
+    const uint8_t* data, size_t size, std::vector<uint8_t> owned, LoopMode mode)
+{
     std::unique_ptr<Decoder> decoder = openDecoder(data, size);
     if (!decoder)
         return nullptr;
@@ -20,11 +22,15 @@ std::unique_ptr<Stream> Stream::open(const uint8_t* data, size_t size, std::vect
 }
 
 Stream::Stream(std::unique_ptr<Decoder> decoder, std::vector<uint8_t> owned, LoopMode mode)
-    : owned_(std::move(owned)), decoder_(std::move(decoder)), format_(decoder_->rate(), decoder_->channels(), {}) {
+    : owned_(std::move(owned)),
+      decoder_(std::move(decoder)),
+      format_(decoder_->rate(), decoder_->channels(), {})
+{
     format_.setLoopMode(mode);
 }
 
-void Stream::restart() {
+void Stream::restart()
+{
     decoder_->rewind();
     window_.clear();
     windowStart_ = 0;
@@ -32,7 +38,8 @@ void Stream::restart() {
     decodedSinceRewind_ = false;
 }
 
-bool Stream::decodeMore() {
+bool Stream::decodeMore()
+{
     int channels = decoder_->channels();
     size_t used = window_.size();
     window_.resize(used + size_t(kDecodeFrames) * channels);
@@ -51,7 +58,8 @@ bool Stream::decodeMore() {
     return false;
 }
 
-void Stream::fetch(int64_t first, int count, float* out) {
+void Stream::fetch(int64_t first, int count, float* out)
+{
     int channels = decoder_->channels();
     int64_t drop = std::clamp<int64_t>(first - windowStart_, 0, int64_t(window_.size() / channels));
     window_.erase(window_.begin(), window_.begin() + drop * channels);

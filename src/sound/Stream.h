@@ -15,7 +15,8 @@ class Stream {
 public:
     // Opens a stream on `data`, which must outlive it unless `owned` holds those bytes.
     // Null when no decoder accepts the data.
-    static std::unique_ptr<Stream> open(const uint8_t* data, size_t size, std::vector<uint8_t> owned, LoopMode mode);
+    static std::unique_ptr<Stream> open(
+        const uint8_t* data, size_t size, std::vector<uint8_t> owned, LoopMode mode);
 
     // The stream's format as a sample without frames (its rate is the default frequency).
     Sample& sample() { return format_; }
@@ -43,7 +44,7 @@ private:
     Sample format_;
     std::vector<int16_t> window_; // decoded frames from windowStart_ on
     int64_t windowStart_ = 0;
-    int64_t end_ = -1;            // timeline frame where the stream ends, -1 while unknown
+    int64_t end_ = -1; // timeline frame where the stream ends, -1 while unknown
     bool decodedSinceRewind_ = false;
 };
 

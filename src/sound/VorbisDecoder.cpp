@@ -22,7 +22,8 @@ namespace {
 // Damaged data can report a gap again and again; past this many in one read it has ended.
 constexpr int kMaxHoles = 64;
 
-size_t readMemory(void* out, size_t itemSize, size_t count, void* source) {
+size_t readMemory(void* out, size_t itemSize, size_t count, void* source)
+{
     auto* file = static_cast<VorbisFile*>(source);
     if (itemSize == 0)
         return 0;
@@ -32,9 +33,12 @@ size_t readMemory(void* out, size_t itemSize, size_t count, void* source) {
     return items;
 }
 
-int seekMemory(void* source, ogg_int64_t offset, int whence) {
+int seekMemory(void* source, ogg_int64_t offset, int whence)
+{
     auto* file = static_cast<VorbisFile*>(source);
-    ogg_int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? ogg_int64_t(file->cursor) : ogg_int64_t(file->size);
+    ogg_int64_t base = whence == SEEK_SET ? 0
+        : whence == SEEK_CUR              ? ogg_int64_t(file->cursor)
+                                          : ogg_int64_t(file->size);
     ogg_int64_t target = base + offset;
     if (target < 0 || target > ogg_int64_t(file->size))
         return -1;
@@ -42,13 +46,15 @@ int seekMemory(void* source, ogg_int64_t offset, int whence) {
     return 0;
 }
 
-long tellMemory(void* source) {
+long tellMemory(void* source)
+{
     return long(static_cast<VorbisFile*>(source)->cursor);
 }
 
 } // namespace
 
-std::unique_ptr<VorbisDecoder> VorbisDecoder::open(const uint8_t* data, size_t size) {
+std::unique_ptr<VorbisDecoder> VorbisDecoder::open(const uint8_t* data, size_t size)
+{
     std::unique_ptr<VorbisDecoder> decoder(new VorbisDecoder);
     decoder->file_ = std::make_unique<VorbisFile>();
     VorbisFile& file = *decoder->file_;
@@ -68,19 +74,21 @@ std::unique_ptr<VorbisDecoder> VorbisDecoder::open(const uint8_t* data, size_t s
     return decoder;
 }
 
-VorbisDecoder::~VorbisDecoder() {
+VorbisDecoder::~VorbisDecoder()
+{
     if (file_ && file_->opened)
         ov_clear(&file_->vf);
 }
 
-int VorbisDecoder::read(int16_t* out, int frames) {
+int VorbisDecoder::read(int16_t* out, int frames)
+{
     int done = 0;
     int frameBytes = 2 * channels_;
     int holes = 0;
     while (done < frames) {
         int section = 0;
-        long got = ov_read(&file_->vf, reinterpret_cast<char*>(out + done * channels_), (frames - done) * frameBytes,
-                           0, 2, 1, &section);
+        long got = ov_read(&file_->vf, reinterpret_cast<char*>(out + done * channels_),
+            (frames - done) * frameBytes, 0, 2, 1, &section);
         if (got == OV_HOLE && ++holes < kMaxHoles)
             continue; // a gap in the pages: decoding goes on after it
         if (got <= 0)
@@ -94,7 +102,8 @@ int VorbisDecoder::read(int16_t* out, int frames) {
     return done;
 }
 
-bool VorbisDecoder::rewind() {
+bool VorbisDecoder::rewind()
+{
     return ov_seekable(&file_->vf) && ov_raw_seek(&file_->vf, 0) == 0;
 }
 

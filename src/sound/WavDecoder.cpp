@@ -10,10 +10,17 @@ namespace {
 constexpr uint16_t kFormatPcm = 1;
 constexpr uint16_t kFormatExtensible = 0xFFFE;
 
-uint16_t readU16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t readU32(const uint8_t* p) { return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
+uint16_t readU16(const uint8_t* p)
+{
+    return uint16_t(p[0] | (p[1] << 8));
+}
+uint32_t readU32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
 
-bool parseFormatChunk(const uint8_t* chunk, uint32_t size, WavFormat& format) {
+bool parseFormatChunk(const uint8_t* chunk, uint32_t size, WavFormat& format)
+{
     if (size < 16)
         return false;
     uint16_t tag = readU16(chunk);
@@ -40,7 +47,8 @@ bool parseFormatChunk(const uint8_t* chunk, uint32_t size, WavFormat& format) {
 
 } // namespace
 
-bool parseWav(const uint8_t* bytes, size_t size, WavFormat& format) {
+bool parseWav(const uint8_t* bytes, size_t size, WavFormat& format)
+{
     format = WavFormat{};
     if (size < 12 || std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0)
         return false;
@@ -75,12 +83,14 @@ bool parseWav(const uint8_t* bytes, size_t size, WavFormat& format) {
     return format.frames > 0 && format.frames <= kMaxSampleFrames;
 }
 
-WavDecoder::WavDecoder(const WavFormat& format) : format_(format) {
+WavDecoder::WavDecoder(const WavFormat& format) : format_(format)
+{
     rate_ = format.rate;
     channels_ = format.channels;
 }
 
-int WavDecoder::read(int16_t* out, int frames) {
+int WavDecoder::read(int16_t* out, int frames)
+{
     int count = int(std::min<int64_t>(frames, format_.frames - nextFrame_));
     int values = count * channels_;
     if (format_.bitsPerSample == 8) {
@@ -96,7 +106,8 @@ int WavDecoder::read(int16_t* out, int frames) {
     return count;
 }
 
-bool WavDecoder::rewind() {
+bool WavDecoder::rewind()
+{
     nextFrame_ = 0;
     return true;
 }

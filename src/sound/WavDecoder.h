@@ -11,7 +11,7 @@ struct WavFormat {
     int rate = 0;
     int bitsPerSample = 0;
     const uint8_t* data = nullptr; // first byte of the first frame
-    int64_t frames = 0;            // whole frames inside the data chunk
+    int64_t frames = 0; // whole frames inside the data chunk
 };
 
 // Fills `format` from a complete WAV file in memory. False for anything but a well-formed

@@ -4,24 +4,28 @@ namespace sound {
 
 namespace {
 
-void putU16(std::vector<uint8_t>& out, unsigned value) {
+void putU16(std::vector<uint8_t>& out, unsigned value)
+{
     out.push_back(uint8_t(value));
     out.push_back(uint8_t(value >> 8));
 }
 
-void putU32(std::vector<uint8_t>& out, uint32_t value) {
+void putU32(std::vector<uint8_t>& out, uint32_t value)
+{
     putU16(out, value & 0xFFFF);
     putU16(out, value >> 16);
 }
 
-void putTag(std::vector<uint8_t>& out, const char* tag) {
+void putTag(std::vector<uint8_t>& out, const char* tag)
+{
     for (int i = 0; i < 4; ++i)
         out.push_back(uint8_t(tag[i]));
 }
 
 } // namespace
 
-std::vector<uint8_t> writeWav(int rate, int channels, int bits, const std::vector<int16_t>& pcm) {
+std::vector<uint8_t> writeWav(int rate, int channels, int bits, const std::vector<int16_t>& pcm)
+{
     uint32_t dataBytes = uint32_t(pcm.size() * bits / 8);
     std::vector<uint8_t> out;
     out.reserve(44 + dataBytes + 1);

@@ -22,19 +22,22 @@ bool audioReady = false;
 
 } // namespace
 
-sound::SoundEngine& AudioClip::engine() {
+sound::SoundEngine& AudioClip::engine()
+{
     static sound::SoundEngine theEngine;
     return theEngine;
 }
 
-lang::Object& AudioClip::audioMonitor() {
+lang::Object& AudioClip::audioMonitor()
+{
     static lang::Object monitor;
     return monitor;
 }
 
 AudioClip::AudioClip() = default;
 
-AudioClip::~AudioClip() {
+AudioClip::~AudioClip()
+{
     SyncGuard guard(audioMonitor());
     if (audioReady && handle != nullptr)
         releaseHandle();
@@ -42,13 +45,15 @@ AudioClip::~AudioClip() {
     handle = nullptr;
 }
 
-bool AudioClip::isInstanceOf(const char* className) const {
+bool AudioClip::isInstanceOf(const char* className) const
+{
     return std::strcmp(className, "AudioClip") == 0 || Object::isInstanceOf(className);
 }
 
 // --- Engine start and stop
 
-bool AudioClip::startEngine(void* window, int32_t bufferMs, bool useWinMM) {
+bool AudioClip::startEngine(void* window, int32_t bufferMs, bool useWinMM)
+{
     SyncGuard guard(audioMonitor());
     if (audioReady)
         return true;
@@ -61,14 +66,16 @@ bool AudioClip::startEngine(void* window, int32_t bufferMs, bool useWinMM) {
     return audioReady;
 }
 
-void AudioClip::stopEngine() {
+void AudioClip::stopEngine()
+{
     SyncGuard guard(audioMonitor());
     if (audioReady)
         engine().close();
     audioReady = false;
 }
 
-void AudioClip::setMasterVolume(int32_t volume) {
+void AudioClip::setMasterVolume(int32_t volume)
+{
     SyncGuard guard(audioMonitor());
     if (audioReady)
         engine().setEffectsVolume(volume);
@@ -76,13 +83,15 @@ void AudioClip::setMasterVolume(int32_t volume) {
 
 // --- Loading
 
-void AudioClip::setSource(const lang::String& source, int32_t sourceKind) {
+void AudioClip::setSource(const lang::String& source, int32_t sourceKind)
+{
     name = source;
     kind = sourceKind;
     loadFailed = false;
 }
 
-bool AudioClip::load(int32_t newKind, const lang::String& source) {
+bool AudioClip::load(int32_t newKind, const lang::String& source)
+{
     if (!name.equals(source))
         name = source;
     SyncGuard guard(audioMonitor());
@@ -102,7 +111,8 @@ bool AudioClip::load(int32_t newKind, const lang::String& source) {
     return handle != nullptr;
 }
 
-bool AudioClip::loadFromFile(int32_t newKind) {
+bool AudioClip::loadFromFile(int32_t newKind)
+{
     sound::SoundEngine& sounds = engine();
     const char* path = name.c_str();
     if (newKind == KindSample) {
@@ -119,7 +129,8 @@ bool AudioClip::loadFromFile(int32_t newKind) {
     return handle != nullptr;
 }
 
-bool AudioClip::loadFromPackage(int32_t newKind) {
+bool AudioClip::loadFromPackage(int32_t newKind)
+{
     lang::ResourceFile* package = lang::ResourceFile::getDefault();
     if (package == nullptr)
         return false;
@@ -147,13 +158,15 @@ bool AudioClip::loadFromPackage(int32_t newKind) {
     return handle != nullptr;
 }
 
-bool AudioClip::loadIfNeeded() {
+bool AudioClip::loadIfNeeded()
+{
     if (handle != nullptr || name.isEmpty() || loadFailed)
         return false;
     return load(kind, name);
 }
 
-void AudioClip::releaseHandle() {
+void AudioClip::releaseHandle()
+{
     if (kind == KindSample)
         engine().freeSample(sample());
     else if (kind == KindStream)
@@ -164,7 +177,8 @@ void AudioClip::releaseHandle() {
 }
 
 // Loads on first use, unless there is nothing to load or an earlier load failed.
-bool AudioClip::ensureLoaded() {
+bool AudioClip::ensureLoaded()
+{
     if (handle == nullptr && !name.isEmpty() && !loadFailed)
         load(kind, name);
     return handle != nullptr;
@@ -172,23 +186,28 @@ bool AudioClip::ensureLoaded() {
 
 // --- Playing
 
-void AudioClip::pause() {
+void AudioClip::pause()
+{
     pauseSound();
 }
 
-void AudioClip::play() {
+void AudioClip::play()
+{
     playSound();
 }
 
-void AudioClip::loop() {
+void AudioClip::loop()
+{
     loopSound();
 }
 
-void AudioClip::stop() {
+void AudioClip::stop()
+{
     stopSound();
 }
 
-void AudioClip::applyVolumeAndFrequency() {
+void AudioClip::applyVolumeAndFrequency()
+{
     sound::SoundEngine& sounds = engine();
     if (kind == KindSong) {
         if (volume != -1)
@@ -202,14 +221,16 @@ void AudioClip::applyVolumeAndFrequency() {
 }
 
 // A stream is music: nothing else may take its channel, and it keeps its own stereo image.
-void AudioClip::claimStreamChannel() {
+void AudioClip::claimStreamChannel()
+{
     if (channel != -1) {
         engine().setPriority(channel, kNeverStolen);
         engine().setPan(channel, kTrueStereo);
     }
 }
 
-void AudioClip::playSound() {
+void AudioClip::playSound()
+{
     SyncGuard guard(audioMonitor());
     if (!audioReady)
         return;
@@ -233,7 +254,8 @@ void AudioClip::playSound() {
     applyVolumeAndFrequency();
 }
 
-void AudioClip::loopSound() {
+void AudioClip::loopSound()
+{
     SyncGuard guard(audioMonitor());
     if (!audioReady || !ensureLoaded())
         return;
@@ -269,7 +291,8 @@ void AudioClip::loopSound() {
     applyVolumeAndFrequency();
 }
 
-void AudioClip::pauseSound() {
+void AudioClip::pauseSound()
+{
     SyncGuard guard(audioMonitor());
     if (!audioReady)
         return;
@@ -281,7 +304,8 @@ void AudioClip::pauseSound() {
     }
 }
 
-void AudioClip::stopSound() {
+void AudioClip::stopSound()
+{
     SyncGuard guard(audioMonitor());
     if (!audioReady)
         return;
@@ -299,7 +323,8 @@ void AudioClip::stopSound() {
     }
 }
 
-bool AudioClip::isPlaying() {
+bool AudioClip::isPlaying()
+{
     SyncGuard guard(audioMonitor());
     if (!audioReady)
         return false;
@@ -310,7 +335,8 @@ bool AudioClip::isPlaying() {
 
 // --- Volume and pitch
 
-void AudioClip::setVolume(int32_t newVolume) {
+void AudioClip::setVolume(int32_t newVolume)
+{
     volume = newVolume;
     SyncGuard guard(audioMonitor());
     if (!audioReady)
@@ -323,7 +349,8 @@ void AudioClip::setVolume(int32_t newVolume) {
     }
 }
 
-void AudioClip::setFrequencyScale(float scale) {
+void AudioClip::setFrequencyScale(float scale)
+{
     // Under the monitor like every other call, so the stored channel is never read while
     // another thread replaces it. The engine ignores the call while it is not running.
     SyncGuard guard(audioMonitor());
@@ -332,7 +359,8 @@ void AudioClip::setFrequencyScale(float scale) {
         engine().setFrequency(channel, int32_t(scale * float(defaultFrequency)));
 }
 
-void AudioClip::fadeVolume(int32_t target, int32_t frames, int32_t stopAtEnd) {
+void AudioClip::fadeVolume(int32_t target, int32_t frames, int32_t stopAtEnd)
+{
     if (frames > 0) {
         fadeTarget = target;
         fadeRemainder = 0.0;
@@ -345,7 +373,8 @@ void AudioClip::fadeVolume(int32_t target, int32_t frames, int32_t stopAtEnd) {
     }
 }
 
-void AudioClip::slideFrequency(float targetScale, int32_t frames) {
+void AudioClip::slideFrequency(float targetScale, int32_t frames)
+{
     if (frames > 0) {
         scaleTarget = targetScale;
         slideFrames = frames;
@@ -356,7 +385,8 @@ void AudioClip::slideFrequency(float targetScale, int32_t frames) {
     }
 }
 
-bool AudioClip::update() {
+bool AudioClip::update()
+{
     bool faded = false;
     if (fadeFrames > 0) {
         --fadeFrames;

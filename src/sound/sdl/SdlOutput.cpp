@@ -12,25 +12,29 @@ namespace sound {
 namespace {
 
 // SDL wants a power of two frames per callback.
-Uint16 deviceFrames(int bufferFrames) {
+Uint16 deviceFrames(int bufferFrames)
+{
     int frames = 256;
     while (frames * 2 <= bufferFrames && frames < 16384)
         frames *= 2;
     return Uint16(frames);
 }
 
-void report(const char* what) {
+void report(const char* what)
+{
     std::string line = std::string("Sound: ") + what + ": " + SDL_GetError() + "\n";
     lang::debugOutput(line.c_str());
 }
 
 } // namespace
 
-SdlOutput::~SdlOutput() {
+SdlOutput::~SdlOutput()
+{
     close();
 }
 
-bool SdlOutput::open(FrameSource& source, int rate, int bufferFrames) {
+bool SdlOutput::open(FrameSource& source, int rate, int bufferFrames)
+{
     close();
     source_ = &source;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
@@ -53,7 +57,8 @@ bool SdlOutput::open(FrameSource& source, int rate, int bufferFrames) {
     return false;
 }
 
-bool SdlOutput::openDevice(int rate, int bufferFrames) {
+bool SdlOutput::openDevice(int rate, int bufferFrames)
+{
     SDL_AudioSpec wanted{};
     wanted.freq = rate;
     wanted.format = AUDIO_S16SYS;
@@ -73,12 +78,14 @@ bool SdlOutput::openDevice(int rate, int bufferFrames) {
     return true;
 }
 
-void SdlOutput::callback(void* self, uint8_t* stream, int length) {
+void SdlOutput::callback(void* self, uint8_t* stream, int length)
+{
     auto* output = static_cast<SdlOutput*>(self);
     output->source_->mix(reinterpret_cast<int16_t*>(stream), length / 4);
 }
 
-void SdlOutput::close() {
+void SdlOutput::close()
+{
     if (device_ != 0) {
         SDL_CloseAudioDevice(device_); // waits for a running callback
         device_ = 0;

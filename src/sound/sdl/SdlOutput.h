@@ -23,8 +23,8 @@ private:
     FrameSource* source_ = nullptr;
     uint32_t device_ = 0;
     bool subsystemStarted_ = false; // through SDL_InitSubSystem
-    bool driverStarted_ = false;    // through SDL_AudioInit, for the dummy driver
-    bool audible_ = false;          // a device of a driver that reaches speakers is open
+    bool driverStarted_ = false; // through SDL_AudioInit, for the dummy driver
+    bool audible_ = false; // a device of a driver that reaches speakers is open
 };
 
 } // namespace sound
