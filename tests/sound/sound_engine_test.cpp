@@ -409,6 +409,17 @@ TEST_F(SoundEngineTest, SongPlaysPausesAndStops) {
     EXPECT_FALSE(engine_.playSong(song));
 }
 
+TEST_F(SoundEngineTest, ScreamTrackerSongSoundsAtItsPitch) {
+    std::vector<uint8_t> s3m = makeS3m();
+    Song* song = engine_.loadSongFromMemory(s3m.data(), int(s3m.size()));
+    ASSERT_NE(song, nullptr);
+    ASSERT_TRUE(engine_.playSong(song));
+    std::vector<int16_t> out = render(kRate);
+    EXPECT_GT(rms(out, 0), 1000.0);
+    EXPECT_NEAR(zeroCrossings(out, 0), 2 * 261, 12);
+    engine_.freeSong(song);
+}
+
 TEST_F(SoundEngineTest, EffectsVolumeLeavesSongsAlone) {
     std::vector<uint8_t> mod = makeMod();
     Song* song = engine_.loadSongFromMemory(mod.data(), int(mod.size()));
