@@ -9,9 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
-#if defined(KIPTO2_HAVE_PIXMAN)
 #include <pixman.h>
-#endif
 
 #include <cmath>
 #include <cstdio>
@@ -235,8 +233,6 @@ BENCHMARK(BM_ours_background_copy);
 BENCHMARK(BM_memcpy_frame);
 BENCHMARK(BM_ours_game_frame)->Unit(benchmark::kMicrosecond);
 
-#if defined(KIPTO2_HAVE_PIXMAN)
-
 // pixman works on premultiplied pixels: the same pictures, converted once.
 struct PixmanPicture {
     std::vector<uint32_t> pixels;
@@ -398,7 +394,6 @@ BENCHMARK(BM_pixman_bilinear_scaled);
 BENCHMARK(BM_pixman_bilinear_rotated);
 BENCHMARK(BM_pixman_game_frame)->Unit(benchmark::kMicrosecond);
 
-#endif
 
 // Keeps every run's processor time per iteration (other work on a shared machine distorts
 // wall time), the best of the repetitions, to print the ratios after the console report.

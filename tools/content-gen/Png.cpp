@@ -1,10 +1,10 @@
 #include "Png.h"
 
 #include "SoundFile.h"
+#include "window/ImageDecoder.h"
 
 #include <png.h>
 
-#include <cstring>
 #include <stdexcept>
 
 namespace contentgen {
@@ -18,20 +18,6 @@ void appendBytes(png_structp png, png_bytep data, png_size_t length)
 }
 
 void noFlush(png_structp) {}
-
-struct Reader {
-    const std::vector<uint8_t>* bytes;
-    size_t at;
-};
-
-void readBytes(png_structp png, png_bytep data, png_size_t length)
-{
-    auto* reader = static_cast<Reader*>(png_get_io_ptr(png));
-    if (reader->at + length > reader->bytes->size())
-        png_error(png, "truncated");
-    std::memcpy(data, reader->bytes->data() + reader->at, length);
-    reader->at += length;
-}
 
 } // namespace
 
@@ -64,35 +50,21 @@ void writePng(const std::string& path, const Picture& picture) { writeFile(path,
 
 bool decodePng(const std::vector<uint8_t>& bytes, int& width, int& height, std::vector<uint8_t>& rgba)
 {
-    if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0)
+    // The engine's own decoder: what reads here is what the game will show.
+    window::DecodedImage image;
+    if (!window::decodePng(bytes.data(), bytes.size(), false, image))
         return false;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info)
-        return false;
-    Reader reader{&bytes, 0};
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return false;
+    width = image.width;
+    height = image.height;
+    const size_t count = size_t(width) * size_t(height);
+    rgba.resize(count * 4);
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t argb = image.pixels[i];
+        rgba[i * 4] = uint8_t(argb >> 16);
+        rgba[i * 4 + 1] = uint8_t(argb >> 8);
+        rgba[i * 4 + 2] = uint8_t(argb);
+        rgba[i * 4 + 3] = uint8_t(argb >> 24);
     }
-    png_set_read_fn(png, &reader, readBytes);
-    png_read_info(png, info);
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(png, info);
-    width = int(png_get_image_width(png, info));
-    height = int(png_get_image_height(png, info));
-    if (width <= 0 || height <= 0 || width > 16384 || height > 16384)
-        png_error(png, "absurd size");
-    rgba.assign(size_t(width) * size_t(height) * 4, 0);
-    std::vector<png_bytep> rows(static_cast<size_t>(height));
-    for (int y = 0; y < height; ++y)
-        rows[size_t(y)] = rgba.data() + size_t(y) * size_t(width) * 4;
-    png_read_image(png, rows.data());
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
     return true;
 }
 

@@ -15,7 +15,8 @@ std::vector<uint8_t> encodePng(int width, int height, const std::vector<uint8_t>
 std::vector<uint8_t> encodePng(const Picture& picture);
 void writePng(const std::string& path, const Picture& picture);
 
-// Decodes any PNG to 8-bit RGBA; false when the bytes are not a readable PNG.
+// Decodes a PNG with the engine's decoder into 8-bit RGBA; false when the game could not
+// read it either.
 bool decodePng(const std::vector<uint8_t>& bytes, int& width, int& height, std::vector<uint8_t>& rgba);
 
 } // namespace contentgen
