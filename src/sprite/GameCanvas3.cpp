@@ -338,7 +338,7 @@ void GameCanvas3::paintAll()
     lang::Ref<util::Vector> list = sprites;
     if (!list || isExiting())
         return;
-    lang::Ref<window::Graphics> target = paintTarget ? paintTarget : lang::adopt(getGraphics());
+    lang::Ref<window::Graphics> target = lang::adopt(getGraphics());
     if (!target)
         return;
     lang::Ref<window::Graphics> frameGraphics = lang::adopt(target->create());
@@ -367,15 +367,9 @@ bool GameCanvas3::paintFrame()
     if (!frame || frame->isPaintingSuspended())
         return false;
     SyncGuard guard(this);
-    // The frame takes its own monitor to hand out its target, and leaving full screen takes
-    // that monitor before the display lock: fetch the target before the display lock.
-    paintTarget = lang::adopt(getGraphics());
-    {
-        SyncGuard display(getDisplayLock());
-        if (repaintAll)
-            paintAll();
-    }
-    paintTarget.reset();
+    SyncGuard display(getDisplayLock());
+    if (repaintAll)
+        paintAll();
     return true;
 }
 

@@ -216,8 +216,6 @@ protected:
     bool handCursorShown = false;
     // The button that took the last press and fires on its release.
     lang::Ref<SpriteBase> pressedSprite;
-    // The window target while paintFrame paints.
-    lang::Ref<window::Graphics> paintTarget;
 
     friend class InputThread;
     friend class RenderThread;
