@@ -21,9 +21,10 @@ lang::String directoryOf(const lang::String& path)
 
 int gameMain()
 {
+    // Searched once: the package opens by the path found (an empty one fails to open).
     const lang::String packagePath = lang::findFile(PackageName);
     try {
-        lang::ResourceFile::add(PackageName);
+        lang::ResourceFile::add(packagePath);
     } catch (lang::Exception* exception) {
         const lang::String text = lang::String("The game's data file ") + PackageName
             + " was not found beside the program, in the current directory or in the data directory, or it "
