@@ -3,11 +3,11 @@
 #include "game/Kipto2Canvas.h"
 #include "lang/FileSearch.h"
 #include "lang/ResourceFile.h"
-#include "sprite/GraphicsClip.h"
 #include "window/Cursor.h"
-#include "window/Graphics.h"
-#include "window/PixelImage.h"
 #include "window/Platform.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/GraphicsClip.h"
+#include "window/raster/PixelImage.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "sprite/LoaderFrame2.h"
-#include "window/ImageBase.h"
+#include "window/image/ImageBase.h"
 
 #include <mutex>
 

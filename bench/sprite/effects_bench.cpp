@@ -6,8 +6,8 @@
 
 #include "lang/Ref.h"
 #include "util/Region.h"
-#include "window/Graphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <benchmark/benchmark.h>
 

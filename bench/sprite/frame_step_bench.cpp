@@ -2,7 +2,7 @@
 // fading and a quarter animating through a sprite sheet.
 #include "sprite/AnimateSprite.h"
 #include "sprite/GameCanvas3.h"
-#include "window/PixelImage.h"
+#include "window/raster/PixelImage.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,11 +2,11 @@
 // starts hidden: the pictures are read for their size only and decoded when first drawn.
 #include "lang/PackageFiles.h"
 #include "lang/ResourceFile.h"
+#include "PngWriter.h"
 #include "sprite/DataLoader.h"
 #include "sprite/DialogSprite.h"
 #include "sprite/GameCanvas3.h"
-#include "window/PixelImage.h"
-#include "window/PngWriter.h"
+#include "window/raster/PixelImage.h"
 
 #include <benchmark/benchmark.h>
 

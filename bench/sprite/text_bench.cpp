@@ -4,8 +4,8 @@
 #include "sprite/NewFontSprite.h"
 
 #include "lang/Ref.h"
-#include "window/Graphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <benchmark/benchmark.h>
 

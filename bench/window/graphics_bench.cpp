@@ -4,8 +4,8 @@
 // (at most 1.0 is the aim) and the frame's time against its budget.
 #include "lang/Ref.h"
 #include "util/RectangleNM.h"
-#include "window/ImageGraphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,8 +9,8 @@
 #include "lang/Ref.h"
 #include "util/RectangleNM.h"
 #include "window/Frame.h"
-#include "window/Graphics.h"
 #include "window/Platform.h"
+#include "window/raster/Graphics.h"
 
 #include <benchmark/benchmark.h>
 

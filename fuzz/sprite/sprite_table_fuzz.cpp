@@ -6,7 +6,7 @@
 #include "lang/ResourceFile.h"
 #include "sprite/DataLoader.h"
 #include "sprite/GameCanvas3.h"
-#include "window/ImageBase.h"
+#include "window/image/ImageBase.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -2,8 +2,8 @@
 // drawn, masked and copied, as the game would use it.
 #include "lang/Ref.h"
 #include "util/RectangleNM.h"
-#include "window/ImageGraphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // libFuzzer target: our own GIF decoder on arbitrary bytes, full decode and header-only.
-#include "window/ImageDecoder.h"
+#include "window/image/ImageDecoder.h"
 
 #include <cstddef>
 #include <cstdint>

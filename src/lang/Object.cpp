@@ -1,6 +1,6 @@
 #include "lang/Object.h"
 
-#include "lang/Monitor.h"
+#include "lang/detail/Monitor.h"
 #include "lang/String.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "sound/Decoder.h"
 
-#include "sound/MpegDecoder.h"
-#include "sound/VorbisDecoder.h"
+#include "sound/mpg123/MpegDecoder.h"
+#include "sound/vorbis/VorbisDecoder.h"
 #include "sound/WavDecoder.h"
 
 #include <cstring>

@@ -1,9 +1,9 @@
 #include "sound/SoundEngine.h"
 
-#include "sound/Mixer.h"
+#include "sound/detail/Mixer.h"
+#include "sound/detail/Song.h"
+#include "sound/detail/Stream.h"
 #include "sound/NullOutput.h"
-#include "sound/Song.h"
-#include "sound/Stream.h"
 #include "sound/sdl/SdlOutput.h"
 
 #include <algorithm>

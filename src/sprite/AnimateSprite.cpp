@@ -1,6 +1,6 @@
 #include "sprite/AnimateSprite.h"
 
-#include "window/ImageArray.h"
+#include "window/image/ImageArray.h"
 
 #include <algorithm>
 #include <cstring>

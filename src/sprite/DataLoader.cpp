@@ -6,15 +6,15 @@
 #include "lang/Exception.h"
 #include "lang/ResourceFile.h"
 #include "lang/ResourceItem.h"
+#include "sprite/detail/TableScanner.h"
 #include "sprite/FancyContainer.h"
 #include "sprite/GameCanvas3.h"
 #include "sprite/ImageBundleFormat.h"
-#include "sprite/OwningArray.h"
-#include "sprite/TableScanner.h"
 #include "sprite/User.h"
-#include "window/AudioClip.h"
-#include "window/PixelImage.h"
+#include "util/OwningArray.h"
+#include "window/audio/AudioClip.h"
 #include "window/Platform.h"
+#include "window/raster/PixelImage.h"
 
 #include <cstring>
 #include <vector>

@@ -10,7 +10,7 @@
 #include "lang/Ref.h"
 #include "util/Hashtable.h"
 #include "util/Vector.h"
-#include "window/ImageArray.h"
+#include "window/image/ImageArray.h"
 
 #include <functional>
 

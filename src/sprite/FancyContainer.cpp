@@ -1,8 +1,8 @@
 #include "sprite/FancyContainer.h"
 
 #include "lang/SyncGuard.h"
-#include "sprite/GraphicsClip.h"
-#include "window/Graphics.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/GraphicsClip.h"
 
 #include <algorithm>
 #include <cstring>

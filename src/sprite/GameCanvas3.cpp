@@ -7,16 +7,16 @@
 #include "lang/ResourceFile.h"
 #include "lang/SyncGuard.h"
 #include "sprite/DataLoader.h"
+#include "sprite/detail/TableScanner.h"
 #include "sprite/DialogSprite.h"
-#include "sprite/OwningArray.h"
-#include "sprite/TableScanner.h"
 #include "sprite/User.h"
+#include "util/OwningArray.h"
 #include "util/Region.h"
-#include "window/AudioClip.h"
+#include "window/audio/AudioClip.h"
 #include "window/Cursor.h"
 #include "window/Event.h"
 #include "window/Frame.h"
-#include "window/Graphics.h"
+#include "window/raster/Graphics.h"
 
 #include <cstring>
 #include <vector>

@@ -17,7 +17,7 @@
 #include "util/Vector.h"
 #include "window/Component.h"
 #include "window/Event.h"
-#include "window/Graphics.h"
+#include "window/raster/Graphics.h"
 
 #include <atomic>
 

@@ -5,8 +5,8 @@
 #include "lang/Debug.h"
 #include "lang/Exception.h"
 #include "lang/SyncGuard.h"
-#include "sprite/FramePacer.h"
-#include "window/AudioClip.h"
+#include "sprite/detail/FramePacer.h"
+#include "window/audio/AudioClip.h"
 #include "window/Event.h"
 
 namespace sprite {

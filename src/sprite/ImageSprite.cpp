@@ -1,8 +1,8 @@
 #include "sprite/ImageSprite.h"
 
-#include "window/Graphics.h"
-#include "window/ImageArray.h"
-#include "window/PixelImage.h"
+#include "window/image/ImageArray.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <cmath>
 #include <cstring>

@@ -5,7 +5,7 @@
 #include "lang/FileSearch.h"
 #include "lang/SyncGuard.h"
 #include "sprite/StartupSettings.h"
-#include "window/AudioClip.h"
+#include "window/audio/AudioClip.h"
 #include "window/Cursor.h"
 #include "window/NativeWindow.h"
 #include "window/Platform.h"

@@ -3,8 +3,8 @@
 #include "lang/ResourceFile.h"
 #include "sprite/text/Alignment.h"
 #include "window/Event.h"
-#include "window/Graphics.h"
-#include "window/ImageArray.h"
+#include "window/image/ImageArray.h"
+#include "window/raster/Graphics.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "sprite/NumberSprite.h"
 
 #include "sprite/text/Alignment.h"
-#include "window/Graphics.h"
-#include "window/ImageArray.h"
+#include "window/image/ImageArray.h"
+#include "window/raster/Graphics.h"
 
 #include <algorithm>
 #include <climits>

@@ -9,7 +9,7 @@
 #include "lang/Class.h"
 #include "sprite/BoundsSprite.h"
 #include "sprite/text/NumberMarks.h"
-#include "window/ImageBase.h"
+#include "window/image/ImageBase.h"
 
 #include <vector>
 

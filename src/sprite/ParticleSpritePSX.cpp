@@ -3,7 +3,7 @@
 #include "lang/Debug.h"
 #include "lang/SyncGuard.h"
 #include "util/Random.h"
-#include "window/Graphics.h"
+#include "window/raster/Graphics.h"
 
 #include <algorithm>
 #include <cstring>

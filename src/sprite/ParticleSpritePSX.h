@@ -8,7 +8,7 @@
 #include "lang/Class.h"
 #include "sprite/BoundsSprite.h"
 #include "sprite/effects/Particle.h"
-#include "window/GraphicsParticle.h"
+#include "window/raster/GraphicsParticle.h"
 
 #include <vector>
 

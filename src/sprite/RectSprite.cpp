@@ -1,7 +1,7 @@
 #include "sprite/RectSprite.h"
 
-#include "window/Graphics.h"
-#include "window/ImageGraphics.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/ImageGraphics.h"
 
 #include <cstring>
 

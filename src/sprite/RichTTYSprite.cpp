@@ -1,8 +1,8 @@
 #include "sprite/RichTTYSprite.h"
 
 #include "sprite/text/RichTextMarkup.h"
-#include "window/FontMetrics.h"
-#include "window/Graphics.h"
+#include "window/raster/Graphics.h"
+#include "window/text/FontMetrics.h"
 
 #include <cstring>
 

@@ -8,7 +8,7 @@
 #include "lang/Class.h"
 #include "lang/String.h"
 #include "sprite/BoundsSprite.h"
-#include "window/Font.h"
+#include "window/text/Font.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 #include "sprite/SpriteBase.h"
 
-#include "sprite/GraphicsClip.h"
-#include "window/Event.h"
-#include "window/Graphics.h"
 #include "lang/String.h"
+#include "window/Event.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/GraphicsClip.h"
 
 #include <algorithm>
 #include <climits>

@@ -8,7 +8,7 @@
 #include "lang/Ref.h"
 #include "sprite/Stepper.h"
 #include "util/RectangleNM.h"
-#include "window/ColorBase.h"
+#include "window/raster/ColorBase.h"
 #include "window/Receiver.h"
 
 namespace util {

@@ -1,8 +1,8 @@
 #include "sprite/TextSprite.h"
 
 #include "sprite/text/Alignment.h"
-#include "window/Graphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,9 +8,9 @@
 #include "lang/Class.h"
 #include "lang/String.h"
 #include "sprite/BoundsSprite.h"
-#include "window/Font.h"
-#include "window/FontMetrics.h"
-#include "window/ImageBase.h"
+#include "window/image/ImageBase.h"
+#include "window/text/Font.h"
+#include "window/text/FontMetrics.h"
 
 namespace sprite {
 

@@ -1,6 +1,6 @@
 #include "sprite/TransitionSprite.h"
 
-#include "window/Graphics.h"
+#include "window/raster/Graphics.h"
 
 #include <cstring>
 

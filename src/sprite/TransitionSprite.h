@@ -6,7 +6,7 @@
 
 #include "lang/Class.h"
 #include "sprite/BoundsSprite.h"
-#include "window/ImageBase.h"
+#include "window/image/ImageBase.h"
 
 namespace sprite {
 

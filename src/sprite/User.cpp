@@ -1,6 +1,6 @@
 #include "sprite/User.h"
 
-#include "window/Font.h"
+#include "window/text/Font.h"
 
 #include <climits>
 #include <cstring>

@@ -10,7 +10,7 @@
 #include "lang/Array.h"
 #include "lang/Ref.h"
 #include "sprite/ScoreObject.h"
-#include "sprite/SettingsStore.h"
+#include "sprite/settings/SettingsStore.h"
 #include "util/Hashtable.h"
 #include "util/Vector.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "lang/Object.h"
-#include "util/SlotBlock.h"
+#include "util/detail/SlotBlock.h"
 
 #include <cstring>
 #include <type_traits>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "lang/Array.h"
-#include "util/SlotBlock.h"
+#include "util/detail/SlotBlock.h"
 
 namespace util {
 

@@ -5,12 +5,12 @@
 #include "lang/String.h"
 #include "lang/SyncGuard.h"
 #include "window/Cursor.h"
+#include "window/detail/Trace.h"
 #include "window/Event.h"
-#include "window/Graphics.h"
 #include "window/LostDeviceFlag.h"
 #include "window/NativeWindow.h"
 #include "window/Platform.h"
-#include "window/Trace.h"
+#include "window/raster/Graphics.h"
 
 #include <cstdio>
 #include <cstring>

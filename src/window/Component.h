@@ -8,8 +8,8 @@
 #include "util/Dimension.h"
 #include "util/Point.h"
 #include "util/RectangleNM.h"
-#include "window/ColorBase.h"
 #include "window/Messages.h"
+#include "window/raster/ColorBase.h"
 #include "window/Receiver.h"
 
 #include <atomic>

@@ -3,13 +3,13 @@
 #include "lang/Debug.h"
 #include "lang/Ref.h"
 #include "lang/SyncGuard.h"
-#include "window/Graphics.h"
-#include "window/ImageBase.h"
+#include "window/detail/Trace.h"
+#include "window/image/ImageBase.h"
 #include "window/LostDeviceFlag.h"
 #include "window/NativeWindow.h"
 #include "window/Platform.h"
-#include "window/Trace.h"
-#include "window/SoftwareWindowGraphics.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/SoftwareWindowGraphics.h"
 
 #include <algorithm>
 #include <atomic>

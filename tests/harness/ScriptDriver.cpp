@@ -3,13 +3,13 @@
 #include "HarnessClasses.h"
 #include "lang/ResourceFile.h"
 #include "lang/SyncGuard.h"
+#include "PngWriter.h"
 #include "sdl/SdlInput.h"
 #include "sprite/DialogSprite.h"
 #include "sprite/LoaderFrame2.h"
 #include "sprite/User.h"
-#include "window/Graphics.h"
-#include "window/PixelImage.h"
-#include "window/PngWriter.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
 
 #include "sprite/AnimateSprite.h"
 

@@ -6,7 +6,7 @@
 
 #include "lang/Ref.h"
 #include "sprite/GameCanvas3.h"
-#include "window/ImageBase.h"
+#include "window/image/ImageBase.h"
 
 #include <atomic>
 #include <condition_variable>

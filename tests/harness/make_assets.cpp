@@ -3,8 +3,8 @@
 // cells, and the panels of a menu dialog and its pop-up. Everything is drawn from code, so the
 // package is the same on every build.
 #include "lang/Ref.h"
-#include "window/PixelImage.h"
-#include "window/PngWriter.h"
+#include "PngWriter.h"
+#include "window/raster/PixelImage.h"
 
 #include <cstdio>
 #include <fstream>

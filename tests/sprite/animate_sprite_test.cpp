@@ -3,7 +3,7 @@
 #include "sprite_test_support.h"
 #include "util/Region.h"
 #include "window/Event.h"
-#include "window/ImageArray.h"
+#include "window/image/ImageArray.h"
 #include "window/Receiver.h"
 
 #include <gtest/gtest.h>

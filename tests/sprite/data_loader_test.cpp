@@ -9,7 +9,7 @@
 #include "sprite/User.h"
 #include "sprite_test_support.h"
 #include "util/Region.h"
-#include "window/AudioClip.h"
+#include "window/audio/AudioClip.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "sprite_test_support.h"
 #include "util/Region.h"
 #include "window/Event.h"
-#include "window/ImageArray.h"
-#include "window/ImageGraphics.h"
+#include "window/image/ImageArray.h"
+#include "window/raster/ImageGraphics.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "sprite/text_test_support.h"
 #include "util/Region.h"
-#include "window/Graphics.h"
+#include "window/raster/Graphics.h"
 
 #include <gtest/gtest.h>
 

@@ -10,10 +10,10 @@
 #include "util/CRand.h"
 #include "util/Random.h"
 #include "util/Region.h"
-#include "window/Graphics.h"
-#include "window/ImageGraphics.h"
-#include "window/ParticleRenderer.h"
-#include "window/PixelImage.h"
+#include "window/raster/detail/ParticleRenderer.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <gtest/gtest.h>
 

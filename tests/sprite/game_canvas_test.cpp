@@ -6,7 +6,7 @@
 #include "sprite/DialogSprite.h"
 #include "sprite/RectButtonSprite.h"
 #include "sprite_test_support.h"
-#include "window/AudioClip.h"
+#include "window/audio/AudioClip.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "sprite/text_test_support.h"
 #include "util/Region.h"
-#include "window/ImageArray.h"
+#include "window/image/ImageArray.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The pacing rule of the render loop and the periodic waker, on a virtual clock.
+#include "sprite/detail/FramePacer.h"
 #include "sprite/FrameClock.h"
-#include "sprite/FramePacer.h"
 
 #include <gtest/gtest.h>
 

@@ -4,11 +4,11 @@
 #pragma once
 
 #include "lang/PackageFiles.h"
-#include "lang/ResourceFile.h"
 #include "lang/Ref.h"
+#include "lang/ResourceFile.h"
+#include "PngWriter.h"
 #include "sprite/DataLoader.h"
-#include "window/PixelImage.h"
-#include "window/PngWriter.h"
+#include "window/raster/PixelImage.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "sprite/NumberSprite.h"
 
 #include "sprite/text_test_support.h"
-#include "window/Graphics.h"
+#include "window/raster/Graphics.h"
 
 #include <gtest/gtest.h>
 

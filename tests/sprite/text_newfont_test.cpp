@@ -4,11 +4,11 @@
 
 #include "lang/PackageFiles.h"
 #include "lang/ResourceFile.h"
+#include "PngWriter.h"
 #include "sprite/DataLoader.h"
 #include "sprite/text_test_support.h"
 #include "util/Region.h"
 #include "window/Event.h"
-#include "window/PngWriter.h"
 #include "window/Receiver.h"
 
 #include <gtest/gtest.h>

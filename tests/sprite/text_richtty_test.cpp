@@ -3,10 +3,10 @@
 #include "sprite/RichTTYSprite.h"
 
 #include "sprite/text/RichTextMarkup.h"
-#include "window/FontMetrics.h"
-#include "window/Graphics.h"
-#include "window/ImageArray.h"
-#include "window/PixelImage.h"
+#include "window/image/ImageArray.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
+#include "window/text/FontMetrics.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "lang/Ref.h"
 #include "sprite/text/GlyphFace.h"
 #include "util/RectangleNM.h"
-#include "window/ImageGraphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <cstring>
 #include <functional>
@@ -106,7 +106,7 @@ public:
 
 } // namespace text_testing
 
-#include "window/PngWriter.h"
+#include "PngWriter.h"
 
 #include <cstdlib>
 #include <string>

@@ -3,9 +3,9 @@
 #include "sprite/TextSprite.h"
 
 #include "util/Region.h"
-#include "window/FontMetrics.h"
-#include "window/Graphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
+#include "window/text/FontMetrics.h"
 
 #include <gtest/gtest.h>
 

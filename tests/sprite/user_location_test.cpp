@@ -1,4 +1,4 @@
-#include "sprite/SettingsLocation.h"
+#include "sprite/settings/SettingsLocation.h"
 #include "sprite/User.h"
 
 #include "user_helpers.h"

@@ -1,5 +1,5 @@
 #include "sprite/User.h"
-#include "window/Font.h"
+#include "window/text/Font.h"
 
 #include "user_helpers.h"
 

@@ -9,7 +9,7 @@
 #include "lang/Ref.h"
 #include "sprite/NewFontSprite.h"
 #include "sprite/text/GlyphFace.h"
-#include "window/PixelImage.h"
+#include "window/raster/PixelImage.h"
 
 #include <gtest/gtest.h>
 

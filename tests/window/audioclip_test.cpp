@@ -1,11 +1,11 @@
 // window::AudioClip against the real engine with a pulled null output, loading from a
 // package file written by the test and from disk.
-#include "window/AudioClip.h"
+#include "window/audio/AudioClip.h"
 
 #include "lang/ResourceFile.h"
 #include "sound/NullOutput.h"
 #include "sound/SoundEngine.h"
-#include "sound/WavWriter.h"
+#include "WavWriter.h"
 
 #include "SoundFixtures.h"
 

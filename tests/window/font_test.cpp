@@ -1,10 +1,10 @@
 // Fonts: face names resolved to installed fonts, style bits, metrics, measuring, and the
 // 65-level glyph bitmaps, measured and drawn from the same glyphs.
 #include "lang/Ref.h"
-#include "window/Font.h"
-#include "window/FontMetrics.h"
-#include "window/ImageGraphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
+#include "window/text/Font.h"
+#include "window/text/FontMetrics.h"
 
 #include <gtest/gtest.h>
 

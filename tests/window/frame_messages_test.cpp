@@ -4,9 +4,9 @@
 
 #include "lang/SyncGuard.h"
 #include "window/LostDeviceFlag.h"
-#include "window/SoftwareWindowGraphics.h"
-#include "window/sdl/SdlTesting.h"
+#include "window/raster/SoftwareWindowGraphics.h"
 #include "window/sdl/MessageQueue.h"
+#include "window/sdl/SdlTesting.h"
 
 #include <thread>
 

@@ -2,11 +2,11 @@
 // that drew something; a frame that paints itself paints through it on a paint message.
 #include "frame_testing.h"
 
-#include "window/Graphics.h"
-#include "window/ImageBase.h"
+#include "window/image/ImageBase.h"
 #include "window/LostDeviceFlag.h"
-#include "window/PixelImage.h"
-#include "window/SoftwareWindowGraphics.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
+#include "window/raster/SoftwareWindowGraphics.h"
 
 #include <thread>
 

@@ -1,9 +1,9 @@
 // The image target's blend arithmetic against pixels computed by hand, and the vector rows
 // against the per-pixel rules.
 #include "lang/Ref.h"
-#include "window/BlendKernels.h"
-#include "window/ImageGraphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/detail/BlendKernels.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <gtest/gtest.h>
 

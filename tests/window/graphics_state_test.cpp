@@ -1,10 +1,10 @@
 // The drawing state of a Graphics: defaults, tint and opacity, corner colours, the state stack,
 // and how operations place things relative to the origin.
 #include "lang/Ref.h"
-#include "window/Font.h"
-#include "window/ImageGraphics.h"
-#include "window/PixelImage.h"
-#include "window/RasterGraphics.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
+#include "window/raster/RasterGraphics.h"
+#include "window/text/Font.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "lang/Ref.h"
 #include "lang/ResourceFile.h"
 #include "support/PictureFiles.h"
-#include "window/PixelImage.h"
+#include "window/raster/PixelImage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The GIF, PNG and JPEG decoders on small files made by the tests, and on bad data.
 #include "support/PictureFiles.h"
-#include "window/ImageDecoder.h"
+#include "window/image/ImageDecoder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Reference pictures of the rasterised shapes, of text, and of transformed pictures.
 #include "lang/Ref.h"
 #include "support/Golden.h"
-#include "window/Font.h"
-#include "window/ImageGraphics.h"
-#include "window/PixelImage.h"
-#include "window/Polygon.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
+#include "window/raster/Polygon.h"
+#include "window/text/Font.h"
 
 #include <gtest/gtest.h>
 

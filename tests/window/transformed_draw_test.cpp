@@ -1,8 +1,8 @@
 // Transformed drawing on the image target: placement, exact texel copies where texels land on
 // pixels, bilinear values, mirrors, quarter turns, tint, corner colours, opacity and clipping.
 #include "lang/Ref.h"
-#include "window/ImageGraphics.h"
-#include "window/PixelImage.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
 
 #include <gtest/gtest.h>
 

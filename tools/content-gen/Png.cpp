@@ -1,7 +1,7 @@
 #include "Png.h"
 
 #include "SoundFile.h"
-#include "window/ImageDecoder.h"
+#include "window/image/ImageDecoder.h"
 
 #include <png.h>
 

@@ -4,12 +4,12 @@
 // middle: the cells of a sprite sheet turned, then one sprite scaled, mirrored and with corner
 // colours; bottom: text in two faces and styles.
 #include "lang/Ref.h"
+#include "PngWriter.h"
 #include "util/RectangleNM.h"
-#include "window/Font.h"
-#include "window/ImageGraphics.h"
-#include "window/PixelImage.h"
-#include "window/PngWriter.h"
-#include "window/Polygon.h"
+#include "window/raster/ImageGraphics.h"
+#include "window/raster/PixelImage.h"
+#include "window/raster/Polygon.h"
+#include "window/text/Font.h"
 
 #include <cmath>
 #include <cstdio>

@@ -8,7 +8,7 @@
 // written to a WAV file (default soundplay.wav) instead. Prints the level of each file.
 #include "sound/NullOutput.h"
 #include "sound/SoundEngine.h"
-#include "sound/WavWriter.h"
+#include "WavWriter.h"
 
 #include <algorithm>
 #include <chrono>

@@ -11,11 +11,11 @@
 #include "sprite/TextSprite.h"
 
 #include "lang/Ref.h"
+#include "PngWriter.h"
 #include "util/Region.h"
-#include "window/Font.h"
-#include "window/Graphics.h"
-#include "window/PixelImage.h"
-#include "window/PngWriter.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
+#include "window/text/Font.h"
 
 #include <cstdio>
 #include <string>

@@ -3,10 +3,10 @@
 #include "lang/Ref.h"
 #include "util/RectangleNM.h"
 #include "window/Event.h"
-#include "window/Font.h"
-#include "window/Graphics.h"
-#include "window/PixelImage.h"
 #include "window/Platform.h"
+#include "window/raster/Graphics.h"
+#include "window/raster/PixelImage.h"
+#include "window/text/Font.h"
 
 #include <algorithm>
 #include <cstdarg>

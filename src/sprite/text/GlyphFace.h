@@ -5,7 +5,7 @@
 #pragma once
 
 #include "lang/Ref.h"
-#include "window/ImageBase.h"
+#include "window/image/ImageBase.h"
 
 #include <cstdint>
 #include <vector>

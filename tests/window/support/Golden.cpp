@@ -1,8 +1,8 @@
 #include "support/Golden.h"
 
 #include "lang/Ref.h"
-#include "window/PixelImage.h"
-#include "window/PngWriter.h"
+#include "PngWriter.h"
+#include "window/raster/PixelImage.h"
 
 #include <cstdlib>
 #include <filesystem>

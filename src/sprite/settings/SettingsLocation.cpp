@@ -1,0 +1,80 @@
+#include "sprite/settings/SettingsLocation.h"
+
+#include "lang/Cp1252.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace sprite {
+
+namespace {
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string settingsFolder()
+{
+    std::string home = environment("KIPTO2_HOME");
+    if (!home.empty())
+        return home;
+    // Relative values are invalid by the base-directory rules and are ignored.
+    std::string dataHome = environment("XDG_DATA_HOME");
+    if (!dataHome.empty() && dataHome[0] == '/')
+        return dataHome + "/Corvalen";
+    home = environment("HOME");
+    if (home.empty())
+        return "";
+    return home + "/.local/share/Corvalen";
+}
+
+// A registry key name may hold any character but "\"; a file name may not hold "/" nor be "." or "..".
+std::string safeFileStem(const lang::String& keyName)
+{
+    std::string stem = lang::cp1252ToUtf8(keyName.c_str());
+    for (char& c : stem)
+        if (c == '/')
+            c = '_';
+    if (stem.empty())
+        return "Corvalen";
+    if (stem == "." || stem == "..")
+        return "_";
+    return stem;
+}
+
+} // namespace
+
+SettingsLocation SettingsLocation::of(const lang::String& registryName)
+{
+    // Leading separators and empty names do not count, as in a registry path.
+    int32_t start = 0;
+    while (start < registryName.length() && registryName.charAt(start) == '\\')
+        start++;
+    int32_t end = registryName.indexOf('\\', start);
+    if (end < 0)
+        end = registryName.length();
+
+    SettingsLocation location;
+    location.folder = settingsFolder();
+    location.fileStem = safeFileStem(registryName.substring(start, end));
+    location.rootKey = end < registryName.length() ? registryName.substring(end + 1) : lang::String("");
+    return location;
+}
+
+bool makeFolders(const std::string& path)
+{
+    for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
+        std::string prefix = path.substr(0, slash);
+        if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            break;
+    }
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace sprite

@@ -1,0 +1,72 @@
+// The settings store in a SQLite database file: two tables, the keys (each with its parent) and
+// the values (type and bytes). Every write is one transaction with synchronous=FULL in
+// write-ahead-log mode, so a save survives a crash or a kill whole or not at all; a second
+// program on the same file waits for its lock instead of failing.
+#pragma once
+
+#include "sprite/settings/SettingsStore.h"
+
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace sprite {
+
+class SqliteSettingsStore : public SettingsStore {
+public:
+    // How long a write waits for another program that holds the database.
+    static constexpr int BusyTimeoutMs = 5000;
+
+    // Opens or creates the database at `file` (":memory:" for a store that keeps nothing) with
+    // `rootKey` as its root, creating the key. Null when the file cannot be used, with the reason
+    // in `whyNot`; such a file is left untouched. The caller releases the store.
+    static SqliteSettingsStore* open(const std::string& file, const lang::String& rootKey,
+                                     std::string& whyNot);
+    ~SqliteSettingsStore() override;
+    SqliteSettingsStore(const SqliteSettingsStore&) = delete;
+    SqliteSettingsStore& operator=(const SqliteSettingsStore&) = delete;
+
+    bool getValue(const lang::String& keyPath, const lang::String& name, Value& out) override;
+    bool setValue(const lang::String& keyPath, const lang::String& name, int32_t type,
+                  const uint8_t* bytes, size_t count) override;
+    bool deleteValue(const lang::String& keyPath, const lang::String& name) override;
+    bool deleteKey(const lang::String& keyPath) override;
+    std::vector<lang::String> listSubkeys(const lang::String& keyPath) override;
+    void deleteNumberedValuesFrom(const lang::String& keyPath, int32_t first) override;
+    bool isPersistent() const override { return persistent; }
+
+    bool isInstanceOf(const char* className) const override;
+    const char* getClassName() const override { return "SqliteSettingsStore"; }
+
+protected:
+    void beginWrite() override;
+    void endWrite() override;
+
+private:
+    enum StatementId {
+        FindKey, InsertKey, FindValue, PutValue, RemoveValue, ListKeys, RemoveNumbered,
+        RemoveTreeValues, RemoveTreeKeys, StatementCount
+    };
+
+    SqliteSettingsStore(sqlite3* db, bool persistent);
+    bool prepare(std::string& whyNot);
+    bool execute(const char* sql);
+    // The id of the key at `keyPath` below the root, or -1 when it is missing and `create` is
+    // false or creating it failed.
+    int64_t findKey(const lang::String& keyPath, bool create);
+    // The key for an operation: found, or created in a write of its own.
+    int64_t openKey(const lang::String& keyPath);
+    bool canWrite() const { return writeDepth > 0 && !writeFailed; }
+    // Notes a failed statement: the current write is rolled back at its end.
+    void failWrite(const char* what);
+
+    sqlite3* db;
+    bool persistent;
+    sqlite3_stmt* statements[StatementCount] = {};
+    int64_t rootId = 0;
+    int writeDepth = 0;
+    bool writeFailed = false;
+};
+
+} // namespace sprite

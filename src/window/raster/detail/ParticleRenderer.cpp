@@ -1,0 +1,76 @@
+#include "window/raster/detail/ParticleRenderer.h"
+
+#include "lang/Ref.h"
+#include "util/Region.h"
+#include "window/image/ImageBase.h"
+#include "window/raster/detail/BlendKernels.h"
+#include "window/raster/ImageGraphics.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace window {
+
+bool GraphicsParticle::isInstanceOf(const char* className) const
+{
+    return std::strcmp(className, "GraphicsParticle") == 0 || lang::Object::isInstanceOf(className);
+}
+
+bool ParticleRenderer::init(int32_t count)
+{
+    points.clear();
+    return count >= 0 && count <= MaxParticles;
+}
+
+void ParticleRenderer::addPoint(float x, float y, float, uint32_t argb)
+{
+    if ((argb >> 24) == 0)
+        return;
+    points.push_back({static_cast<int32_t>(std::floor(x)), static_cast<int32_t>(std::floor(y)), argb});
+}
+
+void ParticleRenderer::draw(Graphics* target)
+{
+    if (!target || !target->isInstanceOf("ImageGraphics") || points.empty()) {
+        points.clear();
+        return;
+    }
+    auto* graphics = static_cast<ImageGraphics*>(target);
+    ImageBase* surface = graphics->getImage();
+    surface->ensurePixels();
+    uint32_t* pixels = surface->getPixels();
+    if (!pixels) {
+        points.clear();
+        return;
+    }
+    const int32_t stride = surface->getRowBytes() / 4;
+    const util::RectangleNM whole(0, 0, surface->getWidth(), surface->getHeight());
+    lang::Ref<util::Region> clip = lang::adopt(graphics->getClipRegion());
+    blend::Multipliers multipliers;
+    multipliers.alpha = graphics->getOpacity();
+    const bool additive = graphics->getBlendMode() == Graphics::BLEND_ADDITIVE;
+    const bool targetHasAlpha = surface->getHasAlpha();
+    const int32_t dx = graphics->getTranslateX();
+    const int32_t dy = graphics->getTranslateY();
+    for (const util::RectangleNM& rectangle : clip->getRectangles()) {
+        const util::RectangleNM part = rectangle.intersect(whole);
+        for (const Point& point : points) {
+            const int32_t px = point.x + dx;
+            const int32_t py = point.y + dy;
+            if (!part.contains(px, py))
+                continue;
+            uint32_t& pixel = pixels[static_cast<size_t>(py) * stride + px];
+            pixel = additive ? blend::additivePixel(pixel, point.argb, multipliers, targetHasAlpha)
+                             : blend::alphaPixel(pixel, point.argb, multipliers, targetHasAlpha);
+        }
+    }
+    surface->setPixelsChanged(true);
+    points.clear();
+}
+
+bool ParticleRenderer::isInstanceOf(const char* className) const
+{
+    return std::strcmp(className, "ParticleRenderer") == 0 || GraphicsParticle::isInstanceOf(className);
+}
+
+} // namespace window

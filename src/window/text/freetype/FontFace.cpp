@@ -1,0 +1,205 @@
+#include "window/text/freetype/FontFace.h"
+
+#include "lang/Cp1252.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SYNTHESIS_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace window {
+
+namespace {
+
+// FreeType's library object and faces are not made for concurrent use: every call of this
+// file into FreeType or fontconfig holds this lock.
+std::mutex& freeTypeLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+FT_Library freeTypeLibrary()
+{
+    static FT_Library library = nullptr;
+    if (library == nullptr && FT_Init_FreeType(&library) != 0)
+        library = nullptr;
+    return library;
+}
+
+struct FontFile {
+    std::string path;
+    std::string description;
+    int index = 0;
+    int weight = FC_WEIGHT_REGULAR;
+    int slant = FC_SLANT_ROMAN;
+};
+
+// Asks fontconfig for the installed file that best matches the family and style.
+bool findFontFile(const std::string& family, bool bold, bool italic, FontFile& found)
+{
+    if (!FcInit())
+        return false;
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (match == nullptr)
+        return false;
+    FcChar8* file = nullptr;
+    const bool ok = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file != nullptr;
+    if (ok) {
+        found.path = reinterpret_cast<const char*>(file);
+        FcPatternGetInteger(match, FC_INDEX, 0, &found.index);
+        FcPatternGetInteger(match, FC_WEIGHT, 0, &found.weight);
+        FcPatternGetInteger(match, FC_SLANT, 0, &found.slant);
+        FcChar8* family = nullptr;
+        FcChar8* style = nullptr;
+        if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch && family)
+            found.description = reinterpret_cast<const char*>(family);
+        if (FcPatternGetString(match, FC_STYLE, 0, &style) == FcResultMatch && style)
+            found.description += std::string(" ") + reinterpret_cast<const char*>(style);
+    }
+    FcPatternDestroy(match);
+    return ok;
+}
+
+int32_t toPixels(FT_Pos value26dot6)
+{
+    return static_cast<int32_t>((value26dot6 + 32) >> 6);
+}
+
+// 256 grey values to the 65 levels of the glyph bitmaps.
+uint8_t greyToLevel(uint8_t grey)
+{
+    return static_cast<uint8_t>((grey * 64 + 127) / 255);
+}
+
+} // namespace
+
+struct FontFace::Native {
+    FT_Face face = nullptr;
+    bool makeBold = false;
+    bool makeItalic = false;
+
+    ~Native()
+    {
+        if (face)
+            FT_Done_Face(face);
+    }
+};
+
+FontFace::FontFace(std::unique_ptr<Native> native) : native(std::move(native)) {}
+
+FontFace::~FontFace()
+{
+    std::lock_guard<std::mutex> guard(freeTypeLock());
+    native.reset();
+}
+
+std::shared_ptr<FontFace> FontFace::open(const char* faceName, bool bold, bool italic, bool underline, int32_t pixelSize)
+{
+    std::lock_guard<std::mutex> guard(freeTypeLock());
+    FT_Library library = freeTypeLibrary();
+    FontFile file;
+    if (library == nullptr || !findFontFile(lang::cp1252ToUtf8(faceName), bold, italic, file))
+        return nullptr;
+    auto native = std::make_unique<Native>();
+    if (FT_New_Face(library, file.path.c_str(), file.index, &native->face) != 0) {
+        native->face = nullptr;
+        return nullptr;
+    }
+    FT_Face face = native->face;
+    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(std::max(1, pixelSize))) != 0)
+        return nullptr;
+    native->makeBold = bold && file.weight < FC_WEIGHT_DEMIBOLD;
+    native->makeItalic = italic && file.slant == FC_SLANT_ROMAN;
+
+    std::shared_ptr<FontFace> created(new FontFace(std::move(native)));
+    created->description = file.description;
+    TextMetrics& m = created->metrics;
+    const FT_Size_Metrics& size = face->size->metrics;
+    m.ascent = toPixels(size.ascender);
+    m.descent = -toPixels(size.descender);
+    m.height = m.ascent + m.descent;
+    m.internalLeading = std::max(0, m.height - pixelSize);
+    m.externalLeading = std::max(0, toPixels(size.height) - m.height);
+    m.maxCharWidth = toPixels(size.max_advance);
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    m.averageCharWidth = os2 ? toPixels(FT_MulFix(os2->xAvgCharWidth, size.x_scale)) : m.maxCharWidth / 2;
+    m.weight = bold ? 700 : 400;
+    m.italic = italic;
+    m.underlined = underline;
+    const int32_t thickness = toPixels(FT_MulFix(face->underline_thickness, size.y_scale));
+    m.underlineThickness = std::max(1, thickness);
+    m.underlinePosition = std::max(1, toPixels(-FT_MulFix(face->underline_position, size.y_scale)) - m.underlineThickness / 2);
+    return created;
+}
+
+const GlyphBitmap* FontFace::getGlyph(uint8_t code)
+{
+    std::lock_guard<std::mutex> guard(glyphLock);
+    if (!glyphs[code] && !failed[code]) {
+        auto glyph = std::make_unique<GlyphBitmap>();
+        if (render(code, *glyph))
+            glyphs[code] = std::move(glyph);
+        else
+            failed[code] = true;
+    }
+    return glyphs[code].get();
+}
+
+int32_t FontFace::advanceOf(uint8_t code)
+{
+    const GlyphBitmap* glyph = getGlyph(code);
+    return glyph ? glyph->cellAdvance : 0;
+}
+
+bool FontFace::render(uint8_t code, GlyphBitmap& out)
+{
+    std::lock_guard<std::mutex> guard(freeTypeLock());
+    FT_Face face = native->face;
+    const FT_UInt index = FT_Get_Char_Index(face, lang::cp1252ToUnicode(code));
+    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0)
+        return false;
+    FT_GlyphSlot slot = face->glyph;
+    if (native->makeBold)
+        FT_GlyphSlot_Embolden(slot);
+    if (native->makeItalic)
+        FT_GlyphSlot_Oblique(slot);
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
+        return false;
+
+    const FT_Bitmap& bitmap = slot->bitmap;
+    out.cellAdvance = toPixels(slot->advance.x);
+    out.originX = slot->bitmap_left;
+    out.originY = slot->bitmap_top;
+    const bool grey = bitmap.pixel_mode == FT_PIXEL_MODE_GRAY;
+    const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
+    if (bitmap.width == 0 || bitmap.rows == 0 || (!grey && !mono))
+        return true;
+    out.width = static_cast<int32_t>(bitmap.width);
+    out.height = static_cast<int32_t>(bitmap.rows);
+    out.pitch = (out.width + 3) & ~3;
+    out.levels.assign(static_cast<size_t>(out.pitch) * out.height, 0);
+    for (int32_t y = 0; y < out.height; ++y) {
+        const uint8_t* row = bitmap.buffer + static_cast<ptrdiff_t>(y) * bitmap.pitch;
+        uint8_t* to = out.levels.data() + static_cast<size_t>(y) * out.pitch;
+        for (int32_t x = 0; x < out.width; ++x)
+            to[x] = grey ? greyToLevel(row[x]) : ((row[x >> 3] >> (7 - (x & 7))) & 1) * 64;
+    }
+    return true;
+}
+
+} // namespace window
