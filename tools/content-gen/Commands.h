@@ -19,4 +19,7 @@ int makeTexts(const std::string& outDir, const std::string& listPath, const std:
 int makeGallery(const std::string& outDir, const std::string& listPath, const std::string& uiDir, const std::string& itemsDir,
                 const std::string& textsDir, const std::string& cataloguePath);
 
+// The campaign's pictures and their preview package; SOURCE is content/tables, then the catalogue.
+int makeCampaign(const std::string& outDir, const std::string& listPath, const std::string& tablesDir, const std::string& cataloguePath);
+
 } // namespace contentgen
