@@ -196,6 +196,18 @@ int drawParagraph(Picture& target, const Font& font, const std::string& text, fl
     return baseline;
 }
 
+void drawCentredBlock(Picture& target, const Box& box, const Font& font, const std::string& text, int margin,
+    int lineHeight, Color color)
+{
+    const std::vector<std::string> lines = wrapLines(font, text, int(box.right - box.left) - 2 * margin);
+    const float textHeight = float(lines.size()) * lineHeight;
+    int baseline = int(box.top + (box.bottom - box.top - textHeight) / 2 + lineHeight * 0.77f);
+    for (const std::string& line : lines) {
+        drawText(target, font, line, (box.left + box.right) / 2, baseline, TextAlign::Centre, inkLook(color));
+        baseline += lineHeight;
+    }
+}
+
 TextLook inkLook(Color color)
 {
     TextLook look;
@@ -467,14 +479,7 @@ void drawSpeechBubble(Picture& target, const Box& box, float tipX, float tipY, c
     shadowIn(target, all, bubble, 4, 4, style::shadow);
     paintIn(target, all, grow(bubble, 2.5f), solid(style::inkSoft));
     paintIn(target, all, bubble, vertical(box.top, style::white, box.bottom, Color::hex(0xF3F6FA)));
-    const std::vector<std::string> lines = wrapLines(font, text, int(w - 28));
-    const int textHeight = int(lines.size()) * lineHeight;
-    int baseline = int(box.top + (h - textHeight) / 2 + lineHeight * 0.78f);
-    for (const std::string& line : lines) {
-        drawText(
-            target, font, line, (box.left + box.right) / 2, baseline, TextAlign::Centre, inkLook(style::ink));
-        baseline += lineHeight;
-    }
+    drawCentredBlock(target, box, font, text, 14, lineHeight, style::ink);
 }
 
 void drawCaption(Picture& target, const Box& box, const Font& font, const std::string& text, int lineHeight)
@@ -486,14 +491,7 @@ void drawCaption(Picture& target, const Box& box, const Font& font, const std::s
     strokeIn(target, box, card, 2, solid(style::woodDark));
     const Shape face = grow(card, -7);
     paintIn(target, box, face, vertical(box.top, style::cream, box.bottom, style::creamShade));
-    const std::vector<std::string> lines = wrapLines(font, text, int(w - 44));
-    const int textHeight = int(lines.size()) * lineHeight;
-    int baseline = int(box.top + (h - textHeight) / 2 + lineHeight * 0.76f);
-    for (const std::string& line : lines) {
-        drawText(
-            target, font, line, (box.left + box.right) / 2, baseline, TextAlign::Centre, inkLook(style::ink));
-        baseline += lineHeight;
-    }
+    drawCentredBlock(target, box, font, text, 22, lineHeight, style::ink);
 }
 
 void drawSky(Picture& target, float horizon)

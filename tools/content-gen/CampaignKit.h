@@ -62,6 +62,9 @@ std::vector<std::string> wrapLines(const Font& font, const std::string& text, in
 // Wrapped text from the first baseline down; returns the baseline after the last line.
 int drawParagraph(Picture& target, const Font& font, const std::string& text, float x, int firstBaseline,
     int width, int lineHeight, TextAlign align, const TextLook& look);
+// Wrapped text centred in the box, `margin` in from its sides, the lines centred as a block.
+void drawCentredBlock(Picture& target, const Box& box, const Font& font, const std::string& text, int margin,
+    int lineHeight, Color color);
 TextLook inkLook(Color color);
 
 // Five cells side by side, one per button state, each drawn by `cell`.

@@ -657,13 +657,8 @@ Picture instruction(const std::string& text)
     shadowIn(out, all, note, 3, 3, style::shadow);
     paintIn(out, all, note, vertical(0, Color::hex(0xFFF7B8), noteHeight, Color::hex(0xFFE98A)));
     paintIn(out, all, roundedRect(noteWidth / 2.0f - 22, 0, 44, 10, 1), solid(Color::hex(0xFFFFFF, 0.6f)));
-    const Font font(style::titleFont, 19);
-    const std::vector<std::string> lines = wrapLines(font, text, noteWidth - 28);
-    int baseline = int(noteHeight / 2.0f - (lines.size() - 1) * 10.0f + 5);
-    for (const std::string& line : lines) {
-        drawText(out, font, line, noteWidth / 2.0f, baseline, TextAlign::Centre, inkLook(style::ink));
-        baseline += 20;
-    }
+    drawCentredBlock(out, {0, 3, float(noteWidth), noteHeight - 6.0f}, Font(style::titleFont, 19), text, 14,
+        20, style::ink);
     return out;
 }
 
