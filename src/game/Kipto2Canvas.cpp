@@ -249,8 +249,9 @@ void Kipto2Canvas::windowActivated()
 void Kipto2Canvas::handleFocusRegained()
 {
     const Screen screen = flow.getCurrentScreen();
-    if (screen == ScreenMainMenu || screen == ScreenCalendar || screen == ScreenBlitzMenu || screen == ScreenBlitzTimes)
-        music.fadeIn(getMusicVolume(), MenuMusic::FocusFrames);
+    const bool menu = screen == ScreenMainMenu || screen == ScreenCalendar || screen == ScreenBlitzMenu
+        || screen == ScreenBlitzTimes;
+    music.release(getMusicVolume(), MenuMusic::FocusFrames, menu);
 }
 
 void Kipto2Canvas::handleFocusLost()
@@ -259,7 +260,7 @@ void Kipto2Canvas::handleFocusLost()
         flow.setScreen(ScreenPause);
         return;
     }
-    music.fadeOut(MenuMusic::FocusFrames);
+    music.hold(MenuMusic::FocusFrames);
     sprite::DialogSprite* menu = dialogs.mainMenuDialog();
     if (menu && menu->isVisible())
         fadeSoundEntry(MenuLoopSound, 0, MenuMusic::FocusFrames, true);
