@@ -62,7 +62,6 @@ bool Kipto2Canvas::beforeLoading()
 
 void Kipto2Canvas::dataLoaded(sprite::DataLoader* loader)
 {
-    GameCanvas3::dataLoaded(loader);
     SyncGuard guard(this);
     dialogs.find(*this);
     lang::String registryName = lang::ResourceFile::loadText("REGISTRYNAME");
@@ -89,6 +88,7 @@ void Kipto2Canvas::dataLoaded(sprite::DataLoader* loader)
         blitz->setUp(profiles->getStore());
     saveProfileSave();
     startProfile();
+    GameCanvas3::dataLoaded(loader);
 }
 
 void Kipto2Canvas::startProfile()

@@ -192,13 +192,15 @@ TEST_F(Menus, InstructionPagesTurnWithACrossFade)
     EXPECT_EQ(instructions.getPage(), 1);
     EXPECT_EQ(state("Instructions/bInstructionsBack"), ButtonMixin::Disabled);
 
+    next();
     game.click(100 + 260, 50 + 450);
     game.steps(7);
     EXPECT_FALSE(instructions.isVisible());
     // Shown again, it opens on the first page.
-    next();
     game.action("instructions_btn");
     EXPECT_EQ(instructions.getPage(), 1);
+    EXPECT_TRUE(game.shown("Instructions/pg1"));
+    EXPECT_FALSE(game.shown("Instructions/pg2"));
 }
 
 TEST_F(Menus, ASinglePageLeavesBothArrowsOff)
