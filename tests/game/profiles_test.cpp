@@ -136,39 +136,13 @@ message        TextSprite                      0 0 1
 <end>
 )";
 
-const char* const ProfilesTable = R"(
-<sprites>
-bprofilename1  RectButtonSprite  50 40 300 40
-bprofilename2  RectButtonSprite  50 90 300 40
-bprofilename3  RectButtonSprite  50 140 300 40
-bprofilename4  RectButtonSprite  50 190 300 40
-bprofilename5  RectButtonSprite  50 240 300 40
-bsup           RectButtonSprite  360 40 30 30
-bsdown         RectButtonSprite  360 250 30 30
-accept         RectButtonSprite  20 340 100 40
-delete         RectButtonSprite  150 340 100 40
-new            RectButtonSprite  280 340 100 40
-<data>
-200 60 200 110 200 160 200 210 200 260
-<end>
-)";
-
-const char* const PromptTable = R"(
-<sprites>
-name               TextSprite        200 80 1
-bsubmitprofile     RectButtonSprite  40 130 120 40
-bcanceladdprofile  RectButtonSprite  240 130 120 40 1
-<end>
-)";
-
 class ProfileDialogs : public GameTest {
 protected:
     void SetUp() override
     {
         GameTest::SetUp();
         writeTable("game.dat", DialogsTable);
-        writeTable("profiles.txt", ProfilesTable);
-        writeTable("prompt.txt", PromptTable);
+        writeProfileTables();
     }
     ProfileList& openList(std::initializer_list<const char*> names)
     {
