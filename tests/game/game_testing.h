@@ -17,7 +17,7 @@ namespace gametest {
 
 constexpr const char* RegistryName = "KiptoTest";
 
-// The profile list ("profiles.txt", its rows placed by <data> where the table puts them too),
+// The profile list ("profiles.txt", its rows' names placed by <data> in the rows' middle),
 // its confirmation page ("confirm.txt") and the name prompt ("prompt.txt").
 constexpr const char* ProfilesTable = R"(
 <sprites>

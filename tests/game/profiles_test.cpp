@@ -208,7 +208,8 @@ TEST_F(ProfileDialogs, RowsSelectNamesAndTheLastDeletionAsksForAFirstProfile)
     EXPECT_EQ(state("bprofilename1"), ButtonMixin::Normal);
     // The <data> section places the rows' names.
     lang::Ref<sprite::SpriteBase> first = lang::adopt(list.getChild(list.childCount() - ProfileList::RowCount));
-    EXPECT_EQ(first->getBounds().x + first->getBounds().width / 2, 200);
+    EXPECT_EQ(first->getX(), 200);
+    EXPECT_EQ(first->getY(), 60);
 
     list.deleteProfile("Bob");
     list.selectName("");
