@@ -64,6 +64,18 @@ const Verb expectFrame("expect_frame", 2, Verb::NeedsProgram, [](ScriptDriver& d
     });
 });
 
+// Where the sprite stands in its dialog (the point its table numbers place).
+const Verb expectPosition("expect_position", 3, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+    return withSprite(driver, command, [&](sprite::SpriteBase& sprite) {
+        const int x = driver.integerArgument(command, 1);
+        const int y = driver.integerArgument(command, 2);
+        if (sprite.getX() != x || sprite.getY() != y)
+            return driver.fail(command, command.arguments[0] + " stands at " + std::to_string(sprite.getX()) + " "
+                + std::to_string(sprite.getY()));
+        return true;
+    });
+});
+
 // The text a text sprite shows, compared with the rest of the line (UTF-8 in the script,
 // Windows-1252 in the game).
 const Verb expectText("expect_text", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {

@@ -42,13 +42,16 @@ void ProfileInputPrompt::setVisible(bool on)
 {
     sprite::SpriteBase* submit = getChild("bsubmitprofile");
     sprite::SpriteBase* cancel = getChild("bcanceladdprofile");
+    // The name starts empty in both forms: after the last profile was deleted, the first-profile
+    // form must not offer a name typed earlier.
+    if (on)
+        setName(lang::String());
     if (on && !addingAnother) {
         showSprite(cancel, false);
         if (submit)
             submit->setLocation((getBoundsWidth() - submit->getBoundsWidth()) / 2, submit->getY());
         showSprite(submit, true);
     } else if (on) {
-        setName(lang::String());
         if (submit)
             submit->setLocation(submitX, submit->getY());
         if (cancel)

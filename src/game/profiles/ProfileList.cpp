@@ -80,6 +80,11 @@ void ProfileList::makeRowTexts(sprite::SpriteBase* rowTemplate)
 
 void ProfileList::setVisible(bool on)
 {
+    if (on && !visible) {
+        // A list hidden during its fade-out comes back whole.
+        setFade(0);
+        setAlpha(OpaqueAlpha);
+    }
     if (on && !visible && profiles) {
         reloadNames();
         refresh();
