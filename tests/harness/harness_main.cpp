@@ -3,14 +3,17 @@
 // that also takes screenshots and checks what the program shows. See the README's developer
 // section for the script's commands.
 //
-//   kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER]
+//   kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER] [--fast]
 //
 // --data: the folder holding Kipto2.bin (the harness runs there); --out: where screenshots go;
-// --home: the settings folder (a fresh temporary one by default). Exit status: 0 when the
+// --home: the settings folder (a fresh temporary one by default); --fast: the canvas's frame
+// steps follow each other without waiting for the clock (the same steps, painted or not as the
+// render loop decides), so that a whole day in a shop runs in seconds. Exit status: 0 when the
 // script passed, 1 when a command or check failed, 2 for bad usage.
 #include "GameMain.h"
 #include "HarnessClasses.h"
 #include "ScriptDriver.h"
+#include "sprite/FrameClock.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +25,7 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER]\n");
+    std::fprintf(stderr, "usage: kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER] [--fast]\n");
     return 2;
 }
 
@@ -31,20 +34,28 @@ int usage()
 int main(int argc, char** argv)
 {
     std::string script, data, out, home;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool fast = false;
+    for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--fast") {
+            fast = true;
+            continue;
+        }
+        if (i + 1 == argc)
+            return usage();
+        const std::string value = argv[++i];
         if (option == "--script")
-            script = argv[i + 1];
+            script = value;
         else if (option == "--data")
-            data = argv[i + 1];
+            data = value;
         else if (option == "--out")
-            out = argv[i + 1];
+            out = value;
         else if (option == "--home")
-            home = argv[i + 1];
+            home = value;
         else
             return usage();
     }
-    if (script.empty() || argc % 2 == 0)
+    if (script.empty())
         return usage();
     namespace fs = std::filesystem;
     script = fs::absolute(script).string();
@@ -68,6 +79,10 @@ int main(int argc, char** argv)
     setenv("KIPTO2_SEED", "1", 0);
     setenv("KIPTO2_HOME", home.c_str(), 1);
 
+    lang::Ref<sprite::VirtualFrameClock> fastClock = lang::adopt(new sprite::VirtualFrameClock);
+    if (fast)
+        sprite::FrameClock::setForNewCanvases(fastClock.get());
+
     harness::ScriptDriver driver(out);
     if (!driver.load(script))
         return 2;
@@ -78,6 +93,7 @@ int main(int argc, char** argv)
     const int exitCode = gameMain();
     driver.programEnded(exitCode);
     const bool passed = driver.finish();
+    sprite::FrameClock::setForNewCanvases(nullptr);
     if (temporaryHome)
         fs::remove_all(home);
     std::fprintf(stderr, "harness: %s (the program ended with %d)\n", passed ? "passed" : "FAILED", exitCode);
