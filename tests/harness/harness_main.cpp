@@ -3,17 +3,16 @@
 // that also takes screenshots and checks what the program shows. See the README's developer
 // section for the script's commands.
 //
-//   kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER] [--fast]
+//   kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER] [options]
 //
 // --data: the folder holding Kipto2.bin (the harness runs there); --out: where screenshots go;
-// --home: the settings folder (a fresh temporary one by default); --fast: the canvas's frame
-// steps follow each other without waiting for the clock (the same steps, painted or not as the
-// render loop decides), so that a whole day in a shop runs in seconds. Exit status: 0 when the
-// script passed, 1 when a command or check failed, 2 for bad usage.
+// --home: the settings folder (a fresh temporary one by default). Further options are those
+// the harness's files register (ScriptVerbs.h). Exit status: 0 when the script passed, 1 when
+// a command or check failed, 2 for bad usage.
 #include "GameMain.h"
 #include "HarnessClasses.h"
 #include "ScriptDriver.h"
-#include "sprite/FrameClock.h"
+#include "sprite/User.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,8 +24,19 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER] [--fast]\n");
+    std::fprintf(stderr,
+        "usage: kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER] [options]\n");
     return 2;
+}
+
+// The settings of the script's preset_setting lines, written before the program starts.
+void applyPresets(const harness::ScriptDriver& driver)
+{
+    for (const harness::Command& command : driver.commandsOf("preset_setting")) {
+        lang::Ref<sprite::User> settings = lang::adopt(new sprite::User);
+        settings->open(lang::String(command.arguments[0].c_str()));
+        settings->setInt(lang::String(command.arguments[1].c_str()), std::atoi(command.arguments[2].c_str()));
+    }
 }
 
 } // namespace
@@ -34,16 +44,13 @@ int usage()
 int main(int argc, char** argv)
 {
     std::string script, data, out, home;
-    bool fast = false;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (option == "--fast") {
-            fast = true;
-            continue;
-        }
-        if (i + 1 == argc)
+        const bool own = option == "--script" || option == "--data" || option == "--out" || option == "--home";
+        const bool takesValue = own || harness::Option::takesValue(option);
+        if (takesValue && i + 1 >= argc)
             return usage();
-        const std::string value = argv[++i];
+        const std::string value = takesValue ? argv[++i] : "";
         if (option == "--script")
             script = value;
         else if (option == "--data")
@@ -52,7 +59,7 @@ int main(int argc, char** argv)
             out = value;
         else if (option == "--home")
             home = value;
-        else
+        else if (!harness::Option::apply(option, value))
             return usage();
     }
     if (script.empty())
@@ -79,21 +86,16 @@ int main(int argc, char** argv)
     setenv("KIPTO2_SEED", "1", 0);
     setenv("KIPTO2_HOME", home.c_str(), 1);
 
-    lang::Ref<sprite::VirtualFrameClock> fastClock = lang::adopt(new sprite::VirtualFrameClock);
-    if (fast)
-        sprite::FrameClock::setForNewCanvases(fastClock.get());
-
     harness::ScriptDriver driver(out);
     if (!driver.load(script))
         return 2;
-    driver.applyPresets();
-    if (driver.holdsLoading())
+    applyPresets(driver);
+    if (driver.uses("wait_loading_held"))
         harness::HarnessGate::arm();
     driver.start();
     const int exitCode = gameMain();
     driver.programEnded(exitCode);
     const bool passed = driver.finish();
-    sprite::FrameClock::setForNewCanvases(nullptr);
     if (temporaryHome)
         fs::remove_all(home);
     std::fprintf(stderr, "harness: %s (the program ended with %d)\n", passed ? "passed" : "FAILED", exitCode);
