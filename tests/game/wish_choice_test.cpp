@@ -106,7 +106,7 @@ TEST(ItemCatalogue, GroupsByNameAndReadsTheType)
     EXPECT_EQ(groups[3]->getType(), 1); // no type given
     EXPECT_EQ(groups[4]->getType(), 1); // no number after ":"
     EXPECT_EQ(shop.catalogue.getItemCount(), 9);
-    EXPECT_EQ(shop.catalogue.groupOf(shop.dialog->getChild("item_3")), groups[0].get());
+    EXPECT_EQ(shop.catalogue.memberOf(shop.dialog->getChild("item_3")), groups[0]->getMember(1));
 }
 
 TEST(ItemCatalogue, DayOneKeepsTheFirstEighteenRareGroupsOffAndHandedOverItemsLeave)

@@ -86,8 +86,7 @@ Customer::~Customer() = default;
 void Customer::layoutParts()
 {
     face->setLocation(getX(), getY());
-    const int32_t bubbleX = getX() + (face->getBoundsWidth() - bubble->getBoundsWidth()) / 2;
-    bubble->setLocation(bubbleX, getY() - bubble->getBoundsHeight() + BubbleOverlap);
+    bubble->setLocation(getX(), getY() - bubble->getBoundsHeight() + BubbleOverlap);
     placeLabel();
 }
 

@@ -22,8 +22,9 @@ public:
     static constexpr int32_t HintFadeFrames = 10;
     static constexpr int32_t HintHoldFrames = 1000;
     static constexpr int32_t JiggleFrames = 20;
-    // How far the bubble reaches down over the top of the face.
-    static constexpr int32_t BubbleOverlap = 8;
+    // How far the bubble (left-aligned with the face, so that it stays within the customer's
+    // place) reaches down over the top of the face.
+    static constexpr int32_t BubbleOverlap = 2;
     static constexpr int32_t HintDoneSound = 57;
 
     // The templates every customer copies its parts from (each gains a reference).

@@ -50,12 +50,12 @@ void ItemCatalogue::arrangeShelves(const ProfileSave& save, int32_t shop, int32_
     }
 }
 
-ShopItem* ItemCatalogue::groupOf(const sprite::SpriteBase* sprite) const
+SpriteRec* ItemCatalogue::memberOf(const sprite::SpriteBase* sprite) const
 {
     for (const lang::Ref<ShopItem>& group : groups) {
         for (int32_t i = 0; i < group->memberCount(); ++i) {
             if (group->getMember(i)->getSprite() == sprite)
-                return group.get();
+                return group->getMember(i);
         }
     }
     return nullptr;

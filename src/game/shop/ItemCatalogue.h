@@ -30,8 +30,8 @@ public:
     int32_t groupCount() const { return static_cast<int32_t>(groups.size()); }
     // The highest N of the sprites "item_N" found.
     int32_t getItemCount() const { return itemCount; }
-    // The group of a shelf sprite, or none.
-    ShopItem* groupOf(const sprite::SpriteBase* sprite) const;
+    // The member of a shelf sprite, or none.
+    SpriteRec* memberOf(const sprite::SpriteBase* sprite) const;
 
     // A member stands on the shelf while its sprite is shown.
     bool isOnShelf(const SpriteRec& member) const override;

@@ -1,75 +1,62 @@
 #include "game/shop/RoundAudio.h"
 
+#include "game/Kipto2Canvas.h"
 #include "window/audio/AudioClip.h"
 
-RoundAudio::RoundAudio(sprite::GameCanvas3* owner, util::Random& generator) : canvas(owner), random(generator) {}
+RoundAudio::RoundAudio(Kipto2Canvas* owner, util::Random& generator) : canvas(owner), random(generator) {}
 
 void RoundAudio::startRound(int32_t shopNumber, bool blitzRound)
 {
     shop = shopNumber;
     blitz = blitzRound;
     chatterPool.clear();
-    if (window::AudioClip* music = clip(musicEntry()))
-        music->setVolume(0);
-}
-
-window::AudioClip* RoundAudio::clip(int32_t entry) const
-{
-    return canvas ? canvas->getSound(entry) : nullptr;
 }
 
 void RoundAudio::play(int32_t entry)
 {
-    if (window::AudioClip* sound = clip(entry))
-        canvas->playSound(sound);
+    if (canvas)
+        canvas->playSoundEntry(entry);
 }
 
 void RoundAudio::playPitched(int32_t entry, float scale)
 {
-    if (window::AudioClip* sound = clip(entry)) {
-        sound->setFrequencyScale(scale);
-        canvas->playSound(sound);
-    }
+    if (canvas)
+        canvas->playSoundEntryAtPitch(entry, scale);
 }
 
 void RoundAudio::loop(int32_t entry)
 {
-    if (window::AudioClip* sound = clip(entry))
-        canvas->loopSound(sound);
+    if (canvas)
+        canvas->loopSoundEntry(entry);
 }
 
 void RoundAudio::stop(int32_t entry)
 {
-    if (window::AudioClip* sound = clip(entry))
-        canvas->stopSound(sound);
-}
-
-void RoundAudio::fadeIn(int32_t entry, int32_t volume, int32_t frames)
-{
-    if (window::AudioClip* sound = clip(entry)) {
-        canvas->fadeSound(sound, volume, frames, 0);
-        canvas->loopSound(sound);
-    }
+    if (canvas)
+        canvas->stopSoundEntry(entry);
 }
 
 void RoundAudio::fadeOut(int32_t entry, int32_t frames)
 {
-    if (window::AudioClip* sound = clip(entry))
-        canvas->fadeSound(sound, 0, frames, 1);
+    if (canvas)
+        canvas->fadeSoundEntry(entry, 0, frames, true);
 }
 
-void RoundAudio::startMusic(int32_t volume)
+void RoundAudio::startMusic(int32_t frames)
 {
-    fadeIn(musicEntry(), volume, MusicFadeInFrames);
-}
-
-void RoundAudio::startAmbientLoop(int32_t volume)
-{
-    if (!hasAmbientLoop())
+    if (!canvas)
         return;
-    if (window::AudioClip* sound = clip(ambientEntry()))
-        sound->setVolume(0);
-    fadeIn(ambientEntry(), volume, AmbientFadeInFrames);
+    window::AudioClip* music = canvas->getSound(musicEntry());
+    if (music && !music->isPlaying())
+        music->setVolume(0);
+    canvas->loopSoundEntry(musicEntry());
+    canvas->fadeSoundEntry(musicEntry(), canvas->getMusicVolume(), frames, false);
+}
+
+void RoundAudio::startAmbientLoop()
+{
+    if (canvas && hasAmbientLoop())
+        canvas->fadeInSoundEntry(ambientEntry(), AmbientFadeInFrames);
 }
 
 void RoundAudio::playChatter()

@@ -3,10 +3,11 @@
 // plays each of its six sounds once, at random, before any of them comes again.
 #pragma once
 
-#include "sprite/GameCanvas3.h"
 #include "util/Random.h"
 
 #include <vector>
+
+class Kipto2Canvas;
 
 class RoundAudio {
 public:
@@ -42,9 +43,9 @@ public:
     static constexpr int32_t AmbientFadeInFrames = 15;
 
     // Sounds of the canvas (not counted; none plays nothing); the generator draws the chatter.
-    RoundAudio(sprite::GameCanvas3* canvas, util::Random& random);
+    RoundAudio(Kipto2Canvas* canvas, util::Random& random);
 
-    void setCanvas(sprite::GameCanvas3* newCanvas) { canvas = newCanvas; }
+    void setCanvas(Kipto2Canvas* newCanvas) { canvas = newCanvas; }
     // A new round: its shop and music, and a full chatter pool.
     void startRound(int32_t shop, bool blitz);
 
@@ -52,8 +53,6 @@ public:
     void playPitched(int32_t entry, float scale);
     void loop(int32_t entry);
     void stop(int32_t entry);
-    // Fades to `volume` over the frames and plays looped.
-    void fadeIn(int32_t entry, int32_t volume, int32_t frames);
     // Fades to silence over the frames, then stops.
     void fadeOut(int32_t entry, int32_t frames);
 
@@ -61,8 +60,10 @@ public:
     int32_t ambientEntry() const { return AmbientBase + shop; }
     // Shops 4, 9 and 11 play their ambient sound with an animation instead of a loop.
     bool hasAmbientLoop() const { return shop != 4 && shop != 9 && shop != 11; }
-    void startMusic(int32_t volume);
-    void startAmbientLoop(int32_t volume);
+    // The round's music fades in to the music volume over the frames and loops.
+    void startMusic(int32_t frames);
+    // The shop's ambient loop fades in to the effects volume, where the shop has one.
+    void startAmbientLoop();
     // One chatter sound not played since the pool was last full.
     void playChatter();
     void stopChatter();
@@ -72,9 +73,7 @@ public:
     int32_t chatterLeft() const { return static_cast<int32_t>(chatterPool.size()); }
 
 private:
-    window::AudioClip* clip(int32_t entry) const;
-
-    sprite::GameCanvas3* canvas;
+    Kipto2Canvas* canvas;
     util::Random& random;
     int32_t shop = 1;
     bool blitz = false;
