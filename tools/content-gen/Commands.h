@@ -19,4 +19,9 @@ int makeTexts(const std::string& outDir, const std::string& listPath, const std:
 int makeGallery(const std::string& outDir, const std::string& listPath, const std::string& uiDir, const std::string& itemsDir,
                 const std::string& textsDir, const std::string& cataloguePath);
 
+// The menu screens' pictures and fonts; needs the UI kit's folder and the catalogue.
+int makeMenus(const std::string& outDir, const std::string& listPath, const std::string& uiDir, const std::string& cataloguePath);
+// The harness's preview package of the menu screens, over the tables of `contentDir`.
+int makeMenuPreview(const std::string& outDir, const std::string& listPath, const std::string& contentDir);
+
 } // namespace contentgen

@@ -18,30 +18,6 @@ namespace contentgen {
 
 namespace {
 
-std::vector<uint8_t> readRgba(const std::string& path, int& w, int& h)
-{
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::vector<uint8_t> rgba;
-    if (!decodePng(bytes, w, h, rgba))
-        throw std::runtime_error("cannot read the picture " + path);
-    return rgba;
-}
-
-Picture readPicture(const std::string& path)
-{
-    int w = 0, h = 0;
-    const std::vector<uint8_t> rgba = readRgba(path, w, h);
-    Picture out(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const uint8_t* p = &rgba[(size_t(y) * size_t(w) + size_t(x)) * 4];
-            const float a = p[3] / 255.0f;
-            out.ref(x, y) = {p[0] / 255.0f * a, p[1] / 255.0f * a, p[2] / 255.0f * a, a};
-        }
-    return out;
-}
-
 class Gallery {
 public:
     Gallery(std::string uiDir, std::string itemsDir, std::string textsDir)
@@ -107,7 +83,7 @@ private:
         auto found = cache_.find(name);
         if (found == cache_.end()) {
             const bool item = name.rfind("item", 0) == 0;
-            found = cache_.emplace(name, readPicture((item ? itemsDir_ : uiDir_) + "/" + name + ".png")).first;
+            found = cache_.emplace(name, readPngPicture((item ? itemsDir_ : uiDir_) + "/" + name + ".png")).first;
         }
         return found->second;
     }
@@ -118,7 +94,7 @@ private:
     {
         const Picture& sheet = picture_(font);
         int w = 0, h = 0;
-        const std::vector<uint8_t> metrics = readRgba(uiDir_ + "/" + font + "_m.png", w, h);
+        const std::vector<uint8_t> metrics = readPngRgba(uiDir_ + "/" + font + "_m.png", w, h);
         auto metric = [&](int glyph, int k) { // the pixel's ARGB value is the number
             const uint8_t* p = &metrics[size_t(glyph * 6 + k) * 4];
             return int32_t(uint32_t(p[3]) << 24 | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2]);

@@ -95,10 +95,12 @@ Score menuLoopScore()
 
 Score menuIntroScore()
 {
-    Score score = emptyScore(96, 14, 2.2);
+    // Twelve beats that end on the tonic chord: the loop, in the same key and tempo, fades in
+    // right after its ring-out, without a silent gap.
+    Score score = emptyScore(96, 12, 2.2);
     score.parts.push_back(melodic("bell", "C5:0.5 E5:0.5 G5:0.5 C6:0.5 E6:1 D6:0.5 C6:0.5 | A5:0.5 C6:0.5 F6:1 G5:0.5 B5:0.5 D6:1 | "
-                                          "C6+E6+G6:4 -:2", 0.5, 0.1, 0.45));
-    score.parts.push_back(melodic("pad", "C4+E4+G4:4 F3+A3+C4:2 G3+B3+D4:2 C4+E4+G4:6", 0.12, -0.2, 0.5));
+                                          "C6+E6+G6:4", 0.5, 0.1, 0.45));
+    score.parts.push_back(melodic("pad", "C4+E4+G4:4 F3+A3+C4:2 G3+B3+D4:2 C4+E4+G4:4", 0.12, -0.2, 0.5));
     score.parts.push_back(melodic("bass", "C3:4 F2:2 G2:2 C3:4", 0.4, 0.0, 0.05));
     score.parts.push_back(melodic("glock", "-:8 G6:0.25 C7:0.25 E7:0.25 G7:1.25", 0.15, -0.4, 0.7));
     score.parts.push_back(drums("kick", "x...............x.......x.......x", 0.35));

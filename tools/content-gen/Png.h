@@ -18,5 +18,9 @@ void writePng(const std::string& path, const Picture& picture);
 // Decodes a PNG with the engine's decoder into 8-bit RGBA; false when the game could not
 // read it either.
 bool decodePng(const std::vector<uint8_t>& bytes, int& width, int& height, std::vector<uint8_t>& rgba);
+// A PNG file read back as 8-bit RGBA, or as a picture; throws std::runtime_error when the
+// game could not read it either.
+std::vector<uint8_t> readPngRgba(const std::string& path, int& width, int& height);
+Picture readPngPicture(const std::string& path);
 
 } // namespace contentgen

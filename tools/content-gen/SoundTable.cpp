@@ -439,7 +439,7 @@ std::vector<SoundEntry> soundTable()
     add("mus_blitz.ogg", SoundFormat::OggStream, true, 0.7, "round music of Blitz", [] { return music(blitzRoundScore(), true, 2.0, 61); });
 
     table.push_back({-1, "Music_menu_01", SoundFormat::OggStream, false, 0.7, "menu intro, played once", [] {
-        Stereo s = music(menuIntroScore(), false, 3.0, 1);
+        Stereo s = music(menuIntroScore(), false, 2.0, 1);
         fadeEdges(s.left, 0.0, 1.0);
         fadeEdges(s.right, 0.0, 1.0);
         return s; }});

@@ -15,6 +15,8 @@ const char Usage[] =
     "  items     item pictures; SOURCE is the catalogue (content/items.txt)\n"
     "  gallery   the gallery table and preview; SOURCE is the ui, items and texts folders, then the catalogue\n"
     "  texts     text items; SOURCE is content/texts.txt, then the catalogue\n"
+    "  menus     the menu screens' pictures; SOURCE is the ui folder, then the catalogue\n"
+    "  menupreview  a preview table of the menu screens for the harness; SOURCE is content/\n"
     "Writes the files into OUTDIR and one NAME=PATH line per package item into LIST.\n";
 
 } // namespace
@@ -38,6 +40,10 @@ int main(int argc, char** argv)
             return contentgen::makeGallery(outDir, list, argv[4], argv[5], argv[6], argv[7]);
         if (command == "texts" && argc == 6)
             return contentgen::makeTexts(outDir, list, argv[4], argv[5]);
+        if (command == "menus" && argc == 6)
+            return contentgen::makeMenus(outDir, list, argv[4], argv[5]);
+        if (command == "menupreview" && argc == 5)
+            return contentgen::makeMenuPreview(outDir, list, argv[4]);
         if (command == "items" && argc == 5)
             return contentgen::makeItems(outDir, list, argv[4]);
     } catch (const std::exception& e) {
