@@ -550,6 +550,9 @@ TEST_F(ShopRounds, AShopWithPartsMissingStillPlays)
     EXPECT_TRUE(round.getWishes().isReplay());
     serve(round, 2, 3000);
     EXPECT_EQ(round.getServed(), 2);
+    canvas->steps(100);
+    EXPECT_GT(round.getUnwishedArrivals(), 0) << "with both groups wished, later places stay empty";
+    EXPECT_EQ(round.getArrived(), 2);
     runOut(round);
     EXPECT_TRUE(canvas->shown("RoundFailDlg"));
     EXPECT_EQ(shownText("RoundFailDlg/RFText"), "Only 2 served.");

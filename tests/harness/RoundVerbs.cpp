@@ -8,6 +8,9 @@
 //                            SERVED customers are served (default: as many as it can) or the
 //                            round has ended and shows its result. It fails when a wished item
 //                            stands nowhere on the shelves or a click on it hands nothing over.
+//   send_action NAME         a named action reaches the canvas as from a button ("StoryBoardDone")
+//   expect_record_as_played  the save record holds the last autoplayed day as it was played:
+//                            its best count, the items handed over and the groups wished
 //   --fast                   the canvas's frame steps follow each other without waiting
 #include "ScriptDriver.h"
 #include "game/Kipto2Canvas.h"
@@ -18,6 +21,7 @@
 #include "window/Event.h"
 
 #include <chrono>
+#include <set>
 
 namespace harness {
 
@@ -33,6 +37,56 @@ const Option fast("--fast", Option::Flag, [](const std::string&) {
     sprite::FrameClock::setForNewCanvases(clock.get());
 });
 
+// What the last autoplayed round showed: its day, who came and what was handed over.
+struct PlayedRound {
+    int32_t shop = 0;
+    int32_t day = -1;
+    int32_t served = 0;
+    // Held while the round is played, so that no new customer can take a gone one's place in
+    // memory and pass unseen.
+    std::vector<lang::Ref<Customer>> customers;
+    int32_t seenArrivals = 0;
+    std::set<int32_t> groups;
+    std::set<int32_t> items;
+};
+
+PlayedRound& played()
+{
+    static PlayedRound round;
+    return round;
+}
+
+int32_t groupOfName(const Kipto2Shop& round, const lang::String& name)
+{
+    const ItemCatalogue::Groups& groups = round.getCatalogue().getGroups();
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (groups[g]->getName() == name)
+            return int32_t(g);
+    }
+    return -1;
+}
+
+// Notes the customers that came since the last look (under the canvas's monitor).
+void watch(Kipto2Shop& round)
+{
+    PlayedRound& record = played();
+    if (record.shop != round.getShopNumber() || record.day != round.getDay() || round.getArrived() < record.seenArrivals)
+        record = PlayedRound{round.getShopNumber(), round.getDay()};
+    record.seenArrivals = round.getArrived();
+    record.served = round.getServed();
+    for (int32_t place = 0; place < Kipto2Shop::Places; ++place) {
+        Customer* customer = round.customerAt(place);
+        if (!customer)
+            continue;
+        auto known = std::find_if(record.customers.begin(), record.customers.end(),
+            [customer](const lang::Ref<Customer>& seen) { return seen.get() == customer; });
+        if (known != record.customers.end())
+            continue;
+        record.customers.push_back(lang::retain(customer));
+        record.groups.insert(groupOfName(round, customer->getItemName()));
+    }
+}
+
 bool sendAction(ScriptDriver& driver, const Command& command, const std::string& name)
 {
     sprite::GameCanvas3* canvas = driver.getCanvas();
@@ -44,6 +98,10 @@ bool sendAction(ScriptDriver& driver, const Command& command, const std::string&
         return driver.fail(command, "the canvas takes no input");
     return driver.waitUntilHandled(command);
 }
+
+const Verb sendNamedAction("send_action", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+    return sendAction(driver, command, command.arguments[0]);
+});
 
 const Verb openRound("open_round", 2, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
     const std::string name = "EnterShop" + command.arguments[0] + "_" + command.arguments[1];
@@ -90,6 +148,9 @@ Move nextMove(ScriptDriver& driver, int32_t target)
     auto* round = game ? dynamic_cast<Kipto2Shop*>(game->getCurrentShop()) : nullptr;
     if (!round || !round->isVisible())
         return Move{Move::Done};
+    watch(*round);
+    if (round->getUnwishedArrivals() > 0)
+        return Move{Move::Fail, 0, 0, -1, 0, "a customer found nothing to wish for"};
     if (round->getServed() >= target)
         return Move{Move::Done};
     if (round->isEnded()) {
@@ -120,8 +181,11 @@ Move nextMove(ScriptDriver& driver, int32_t target)
             const util::RectangleNM& area = item->getBounds();
             Move move{Move::Click, round->getX() + area.x + area.width / 2, round->getY() + area.y + area.height / 2, place,
                 customer->wantedItems()};
-            if (onScreen(move.x, move.y))
-                return move;
+            if (!onScreen(move.x, move.y))
+                continue;
+            if (const SpriteRec* member = round->getCatalogue().memberOf(item))
+                played().items.insert(member->getItemNumber());
+            return move;
         }
         return Move{Move::Fail, 0, 0, place, 0,
             std::string("the customer at place ") + std::to_string(place + 1) + " wants \"" + customer->getItemName().c_str()
@@ -150,6 +214,7 @@ const Verb autoplayRound("autoplay_round", 0, Verb::NeedsProgram, [](ScriptDrive
         const Move move = nextMove(driver, target);
         switch (move.kind) {
         case Move::Done:
+            played().customers.clear();
             return true;
         case Move::Fail:
             return driver.fail(command, move.why);
@@ -172,6 +237,35 @@ const Verb autoplayRound("autoplay_round", 0, Verb::NeedsProgram, [](ScriptDrive
         }
     }
     return driver.fail(command, "the round did not end in time");
+});
+
+const Verb expectRecordAsPlayed("expect_record_as_played", 0, Verb::NeedsProgram, [](ScriptDriver& driver,
+                                                                                    const Command& command) {
+    const PlayedRound& round = played();
+    Kipto2Canvas* game = Kipto2Canvas::getInstance();
+    if (round.day < 1 || !game)
+        return driver.fail(command, "no day was autoplayed");
+    SyncGuard guard(driver.getCanvas());
+    const ProfileSave* save = game->getSave();
+    if (!save)
+        return driver.fail(command, "there is no save record");
+    const int32_t best = save->bestServed[ProfileSave::dayIndex(round.shop, round.day)];
+    if (best < round.served)
+        return driver.fail(command, "bestServed is " + std::to_string(best) + ", but " + std::to_string(round.served) + " were served");
+    for (int32_t item : round.items) {
+        if (save->itemFoundDay[ProfileSave::itemIndex(round.shop, item)] != round.day)
+            return driver.fail(command, "item " + std::to_string(item + 1) + " was handed over but is not noted as found");
+    }
+    std::set<int32_t> recorded;
+    for (int32_t n = 0; n < ProfileSave::WishesPerDay; ++n) {
+        const int32_t group = save->wishOrder[ProfileSave::wishIndex(round.shop, round.day, n)];
+        if (group >= 0)
+            recorded.insert(group);
+    }
+    if (recorded != round.groups)
+        return driver.fail(command, "wishOrder holds " + std::to_string(recorded.size()) + " groups, not the "
+                + std::to_string(round.groups.size()) + " wished");
+    return true;
 });
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "game/shop/Customer.h"
 
+#include "game/shop/Glide.h"
 #include "game/shop/RoundAudio.h"
 #include "game/shop/ShopItem.h"
 #include "sprite/NewFontSprite.h"
@@ -132,8 +133,8 @@ void Customer::addCandidate(sprite::ShopItemSprite* item)
     picture->setListener(this, nullptr);
     picture->setScale(pictureScale(bubble->getBoundsWidth(), bubble->getBoundsHeight(), picture->getWidth(),
         picture->getHeight()));
-    const util::RectangleNM& area = bubble->getBounds();
-    picture->moveBy(area.x + area.width / 2 - picture->getReferenceX(), area.y + area.height / 2 - picture->getReferenceY());
+    const Centre middle = centreOf(*bubble);
+    glideCentreTo(*picture, middle.x, middle.y, 0);
     candidates.push_back(Candidate{picture, item});
 }
 
@@ -208,11 +209,9 @@ void Customer::refreshLabel()
 
 void Customer::placeLabel()
 {
-    const util::RectangleNM area = bubble->getBounds();
-    const util::RectangleNM text = label->getBounds();
-    const int32_t targetX = area.x + area.width / 2 - 3;
-    const int32_t targetY = area.y + area.height / 2 - 4;
-    label->moveBy(targetX - (text.x + text.width / 2), targetY - (text.y + text.height / 2));
+    // A little left of and above the bubble's middle, where its cloud is widest.
+    const Centre middle = centreOf(*bubble);
+    glideCentreTo(*label, middle.x - 3, middle.y - 4, 0);
 }
 
 void Customer::showHint()

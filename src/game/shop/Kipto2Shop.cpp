@@ -193,7 +193,7 @@ void Kipto2Shop::clearRound()
             owner->setCursor(window::Cursor::getArrow());
     }
     lockout.reset();
-    chimeStep = served = arrived = hintsUsed = idleHelps = hintTokensTaken = 0;
+    chimeStep = served = arrived = hintsUsed = idleHelps = hintTokensTaken = unwishedArrivals = 0;
     goal = DayGoal;
     maxServed = DayMaxServed;
     tutorialWait = false;
@@ -448,8 +448,10 @@ void Kipto2Shop::spawnCustomer()
     if (presentCustomers() >= Places || arrived >= maxServed || !Customer::hasTemplates())
         return;
     Wish wish;
-    if (!chooser.choose(catalogue.getGroups(), catalogue, arrived, wish))
-        return; // nothing left to wish for: the place stays empty
+    if (!chooser.choose(catalogue.getGroups(), catalogue, arrived, wish)) {
+        ++unwishedArrivals; // nothing left to wish for: the place stays empty
+        return;
+    }
     lang::Ref<Customer> customer = lang::adopt(new Customer(&audio, chooseFace()));
     std::vector<sprite::ShopItemSprite*> sprites;
     for (SpriteRec* member : wish.members)

@@ -92,6 +92,9 @@ public:
     int32_t getMaxServed() const { return maxServed; }
     int32_t getHintsUsed() const { return hintsUsed; }
     int32_t getHintTokensLeft() const { return hintTokensLeft; }
+    // Arrivals that found nothing to wish for (a place stayed empty): a catalogue too small for
+    // the day's quotas and shelf rules.
+    int32_t getUnwishedArrivals() const { return unwishedArrivals; }
     bool isPaused() const { return paused; }
     bool isEnded() const { return ended; }
     bool isTutorialWaiting() const { return tutorialWait; }
@@ -217,6 +220,7 @@ private:
     int32_t idleHelps = 0;
     int32_t hintTokensTaken = 0;
     int32_t hintTokensLeft = 0;
+    int32_t unwishedArrivals = 0;
     int32_t chimeStep = 0;
     int32_t chatterAt = 0;
     int32_t ambientAt = 0;
