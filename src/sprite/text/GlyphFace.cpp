@@ -27,12 +27,15 @@ uint32_t GlyphFace::inkColor() const
 {
     if (ink != 0 || !sheet)
         return ink != 0 ? ink : 0xFF000000u;
-    ink = 0xFF000000u;
     sheet->ensurePixels();
     const uint32_t* pixels = sheet->getPixels();
+    // Without pixels yet (a picture of a hidden dialog, loaded header only) nothing is known.
+    if (!pixels)
+        return 0xFF000000u;
+    ink = 0xFF000000u;
     const Glyph bar = glyph('_');
     const int32_t column = bar.sourceX + bar.width / 2;
-    if (!pixels || column < 0 || column >= sheet->getWidth() || bar.sourceY < 0)
+    if (column < 0 || column >= sheet->getWidth() || bar.sourceY < 0)
         return ink;
     // The run of the most opaque pixels down the middle column; its middle is the bar's body
     // (an outline, if any, lies at the run's ends).
@@ -59,11 +62,12 @@ void GlyphFace::readMetrics() const
 {
     if (tableRead || !metrics)
         return;
-    tableRead = true;
     metrics->ensurePixels();
     const uint32_t* pixels = metrics->getPixels();
+    // A picture of a hidden dialog is loaded header only: the table is read once it has pixels.
     if (!pixels)
         return;
+    tableRead = true;
     // Rows may be padded: take every row's pixels in order, up to the table's size.
     const int32_t width = metrics->getWidth();
     const int32_t stride = metrics->getRowBytes() / 4;
