@@ -89,7 +89,6 @@ public:
     int32_t getServed() const { return served; }
     int32_t getArrived() const { return arrived; }
     int32_t getGoal() const { return goal; }
-    int32_t getMaxServed() const { return maxServed; }
     int32_t getHintsUsed() const { return hintsUsed; }
     int32_t getHintTokensLeft() const { return hintTokensLeft; }
     // Arrivals that found nothing to wish for (a place stayed empty): a catalogue too small for
