@@ -1,6 +1,6 @@
 // A token bucket per client address: each request takes a token, tokens come back at a steady
-// rate up to the bucket's size. Addresses whose buckets are full again are forgotten, so the
-// table stays small. Safe to use from every thread of the server.
+// rate up to the bucket's size. Addresses whose buckets are full again are forgotten, and the
+// table never grows past a fixed size. Safe to use from every thread of the server.
 #pragma once
 
 #include <cstddef>
@@ -30,6 +30,7 @@ private:
 
     double perSecond;
     double burst;
+    double lastSweep = 0;
     std::unordered_map<std::string, Bucket> buckets;
     std::mutex mutex;
 };

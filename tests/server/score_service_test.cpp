@@ -1,3 +1,4 @@
+#include "RateLimiter.h"
 #include "ScoreService.h"
 #include "TempFolder.h"
 #include "Verification.h"
@@ -115,4 +116,21 @@ TEST(ScoreServiceLimits, AFloodFromOneAddressIsHeldBackOthersGoOn)
     EXPECT_EQ(service.list("shop=1", "10.0.0.10").status, 200);
     now += 1;
     EXPECT_EQ(service.list("shop=1", "10.0.0.9").status, 200) << "tokens come back with time";
+}
+
+TEST(RateLimiter, ForgetsAddressesWhoseBucketsFilledUpAndStaysBounded)
+{
+    scores::RateLimiter limiter(1, 2);
+    for (int i = 0; i < 5000; i++)
+        ASSERT_TRUE(limiter.allow("a" + std::to_string(i), 100));
+    EXPECT_EQ(limiter.trackedAddresses(), 5000u);
+    // Two seconds later every bucket is full again: the next newcomer sweeps them away, while a
+    // flood from one address stays held back.
+    EXPECT_TRUE(limiter.allow("b", 102));
+    EXPECT_LE(limiter.trackedAddresses(), 1u);
+    EXPECT_TRUE(limiter.allow("b", 102));
+    EXPECT_FALSE(limiter.allow("b", 102));
+    for (int i = 0; i < 100000; i++)
+        limiter.allow("c" + std::to_string(i), 200 + i / 10000);
+    EXPECT_LE(limiter.trackedAddresses(), 10001u) << "only the last second's addresses are kept";
 }
