@@ -1,52 +1,27 @@
 #include "ScoreXml.h"
 
 #include "ScoreRequest.h"
+#include "lang/Cp1252.h"
 
 namespace scores {
 
-namespace {
-
-// Windows-1252 bytes 128 to 159 that are not Latin-1 controls.
-constexpr char16_t HighCodePoints[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void appendUtf8(std::string& out, uint32_t codePoint)
-{
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
-} // namespace
-
 std::string ScoreXml::escapeText(const std::string& windows1252)
 {
-    std::string out;
+    std::string escaped;
     for (char c : windows1252) {
         auto byte = static_cast<unsigned char>(c);
         if (byte == '&')
-            out += "&amp;";
+            escaped += "&amp;";
         else if (byte == '<')
-            out += "&lt;";
+            escaped += "&lt;";
         else if (byte == '>')
-            out += "&gt;";
+            escaped += "&gt;";
         else if (byte < 32)
-            out += ' ';
-        else if (byte >= 128 && byte < 160)
-            appendUtf8(out, HighCodePoints[byte - 128]);
+            escaped += ' ';
         else
-            appendUtf8(out, byte);
+            escaped += c;
     }
-    return out;
+    return lang::cp1252ToUtf8(escaped.c_str());
 }
 
 std::string ScoreXml::write(int32_t shop, const std::vector<ScoreStore::Row>& rows, int32_t highlight)

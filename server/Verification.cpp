@@ -1,31 +1,13 @@
 #include "Verification.h"
 
-#include <cstdio>
+#include "game/blitz/ScoreVerification.h"
 
 namespace scores {
 
-int32_t Verification::nameHash(std::string_view name, std::string_view gameCode)
-{
-    uint32_t hash = 0;
-    auto fold = [&hash](uint32_t byte) { hash = (hash << 8) | (hash >> 24) | byte; };
-    for (char c : name)
-        fold(static_cast<unsigned char>(c));
-    for (char c : gameCode)
-        fold(static_cast<uint32_t>(static_cast<int32_t>(static_cast<signed char>(c))));
-    return static_cast<int32_t>(hash);
-}
-
 std::string Verification::make(std::string_view name, int32_t shop, int32_t score, int32_t r)
 {
-    int32_t hash = nameHash(name);
-    int32_t middle = (hash % 1000) ^ r ^ shop;
-    // The game computes in wrapping 32-bit arithmetic.
-    uint32_t square = static_cast<uint32_t>(r) * static_cast<uint32_t>(r) + static_cast<uint32_t>(score);
-    int32_t last = static_cast<int32_t>(square) ^ hash;
-    char text[48];
-    std::snprintf(text, sizeof text, "%03dA%dA%d", static_cast<int>(r), static_cast<int>(middle),
-                  static_cast<int>(last));
-    return text;
+    lang::String bytes(name.data(), 0, static_cast<int32_t>(name.size()));
+    return ScoreVerification::makeWith(bytes, shop, score, r).c_str();
 }
 
 bool Verification::check(std::string_view value, std::string_view name, int32_t shop, int32_t score)
@@ -38,6 +20,7 @@ bool Verification::check(std::string_view value, std::string_view name, int32_t 
             return false;
         r = r * 10 + (value[i] - '0');
     }
+    // The game writes a drawn 0 as 999, so "000" never comes from it.
     return r >= 1 && make(name, shop, score, r) == value;
 }
 

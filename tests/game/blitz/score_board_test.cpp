@@ -1,3 +1,4 @@
+#include "BoardPolling.h"
 #include "HostileScoreService.h"
 #include "game/blitz/ScoreAnswer.h"
 #include "game/blitz/ScoreBoard.h"
@@ -5,27 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fstream>
-#include <thread>
 
 namespace {
 
 // Short time-outs for the tests; the game's own are 12 s and 20 s.
 const ScoreBoard::Timeouts TestTimeouts{300, 500};
-
-// Calls poll() as the game does each frame until a request has been applied. A request that
-// ignored its time-out would run far past this limit.
-bool pollUntilApplied(ScoreBoard& board)
-{
-    auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < giveUp) {
-        if (board.poll())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
 
 size_t countRequests(const HostileScoreService& service, const char* part)
 {

@@ -1,27 +1,10 @@
+#include "BoardPolling.h"
 #include "game/blitz/ScoreAnswer.h"
 #include "game/blitz/ScoreBoard.h"
 #include "server/ServiceProcess.h"
 #include "server/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <thread>
-
-namespace {
-
-bool pollUntilApplied(ScoreBoard& board)
-{
-    auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < giveUp) {
-        if (board.poll())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
-
-} // namespace
 
 // The game's client against the program kipto2-scores: two players submit Blitz times of one
 // shop, and each answer shows the list with the submitter's own entry highlighted.

@@ -1,11 +1,9 @@
-#include "game/blitz/ScoreBoard.h"
+#include "BoardPolling.h"
 #include "game/blitz/ScoreServiceLocation.h"
 #include "sprite/User.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
 
 namespace {
 
@@ -40,10 +38,7 @@ TEST(ScoreServiceLocation, NoServiceAtAllLeavesTheBoardEmptyAndTheSubmissionWait
 {
     ScoreBoard scores(ScoreServiceLocation("", ""), ScoreBoard::Timeouts{300, 500});
     ASSERT_TRUE(scores.submit("Bob", 2, 297000));
-    auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!scores.poll() && std::chrono::steady_clock::now() < giveUp)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    EXPECT_FALSE(scores.isBusy());
+    ASSERT_TRUE(pollUntilApplied(scores));
     EXPECT_FALSE(scores.hasAnswer(2));
     EXPECT_TRUE(scores.hasPendingSubmission());
 }
