@@ -23,6 +23,8 @@ public:
     // With the game's time-outs: 12 s for a list, 20 s for a submission.
     explicit ScoreBoard(const ScoreServiceLocation& location);
     ScoreBoard(const ScoreServiceLocation& location, const Timeouts& timeouts);
+    ScoreBoard(const ScoreBoard&) = delete;
+    ScoreBoard& operator=(const ScoreBoard&) = delete;
 
     // The cached answer of a shop (the service's XML), empty when there is none.
     lang::String getAnswer(int32_t shop) const;
@@ -34,7 +36,7 @@ public:
 
     // Sends a finished time unless the same (shop, score) was sent successfully last or is on
     // its way; false when nothing is sent. shop is the shop that was played: the address and the
-    // check value both use it. The submission stays waiting until it succeeds.
+    // check value both use it. The submission waits until it succeeds or a newer one replaces it.
     bool submit(const lang::String& name, int32_t shop, int32_t score);
 
     // Applies a finished request: its text becomes the shop's cached answer (a failure removes
