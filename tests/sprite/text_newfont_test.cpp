@@ -6,7 +6,6 @@
 #include "lang/ResourceFile.h"
 #include "PngWriter.h"
 #include "sprite/DataLoader.h"
-#include "sprite/DialogSprite.h"
 #include "sprite/text_test_support.h"
 #include "util/Region.h"
 #include "window/Event.h"
@@ -462,38 +461,6 @@ TEST(NewFontPackage, TableSpriteShowsItsOwnTextWithoutCode)
         // Centred on x = 100, top at y = 10.
         EXPECT_EQ(bounds.x, 64);
         EXPECT_EQ(bounds.y, 10);
-    }
-    lang::ResourceFile::closeAll();
-}
-
-// A dialog hidden at start loads its pictures header only; its font's glyph table is read once
-// the pictures have pixels, so that a text set later is laid out and drawn.
-TEST(NewFontPackage, AFontOfAHiddenDialogReadsItsGlyphsWhenTheTextComes)
-{
-    TestFont font = makeMonospaceFont(8, 10);
-    std::vector<uint8_t> sheetPng;
-    std::vector<uint8_t> metricsPng;
-    ASSERT_TRUE(window::encodePng(*font.sheet, sheetPng));
-    ASSERT_TRUE(window::encodePng(*font.metrics, metricsPng));
-    testing_support::TempFolder folder;
-    const std::string path = folder.file("table.bin");
-    testing_support::writeFile(path, testing_support::packageBytes({
-        {"datfile", "<sprites>\npage DialogSprite:+page 0 0 200 100 0 0\n<end>\n"},
-        {"page", "<sprites>\nline NewFontSprite glyphs glyphs_m 100 10 1\n<end>\n"},
-        {"glyphs", std::string(sheetPng.begin(), sheetPng.end())},
-        {"glyphs_m", std::string(metricsPng.begin(), metricsPng.end())},
-    }));
-    lang::ResourceFile::add(path.c_str());
-    {
-        Ref<sprite::DataLoader> loader = adopt(new sprite::DataLoader(folder.path.c_str(), nullptr, nullptr));
-        ASSERT_TRUE(loader->load("+datfile"));
-        auto* page = static_cast<sprite::DialogSprite*>(loader->getSpritesByName()->get(lang::String("page")));
-        ASSERT_NE(page, nullptr);
-        auto* line = static_cast<NewFontSprite*>(page->getChild("line"));
-        ASSERT_NE(line, nullptr);
-        line->setText("Shop open");
-        EXPECT_EQ(line->getBounds().width, 72);
-        EXPECT_EQ(line->getBounds().height, 10);
     }
     lang::ResourceFile::closeAll();
 }

@@ -29,7 +29,7 @@ uint32_t GlyphFace::inkColor() const
         return ink != 0 ? ink : 0xFF000000u;
     sheet->ensurePixels();
     const uint32_t* pixels = sheet->getPixels();
-    // Without pixels yet (a picture of a hidden dialog, loaded header only) nothing is known.
+    // A sheet still undecoded (its dialog loads hidden) is asked again once it has pixels.
     if (!pixels)
         return 0xFF000000u;
     ink = 0xFF000000u;
@@ -64,7 +64,8 @@ void GlyphFace::readMetrics() const
         return;
     metrics->ensurePixels();
     const uint32_t* pixels = metrics->getPixels();
-    // A picture of a hidden dialog is loaded header only: the table is read once it has pixels.
+    // Inside a dialog that loads hidden only the size is decoded: read the table when the
+    // pixels are there, not never.
     if (!pixels)
         return;
     tableRead = true;
