@@ -91,6 +91,7 @@ itemname          TextSprite                     0 0 1
 Shop3             Kipto2Shop:shop3.txt           0 0 800 600 0 0
 Shop4             Kipto2Shop:shop4.txt           0 0 800 600 0 0
 Shop11            Kipto2Shop:shop11.txt          0 0 800 600 0 0
+Shop12            Kipto2Shop:shop12.txt          0 0 800 600 0 0
 MiniMenuDlg       DialogSprite:mini.txt          300 200 200 200 1 0
 HowToPlayDlg      DialogSprite:howto.txt         100 100 600 400 1 0
 HintsDlg          DialogSprite:hintspage.txt     100 100 600 400 1 0
@@ -165,6 +166,13 @@ protected:
         // A shop with parts missing: no tokens, stars, clock, money or sparkle.
         writeTable("shop4.txt", "<sprites>\nitem_2 ShopItemSprite pic 40 60 128 0 0 1\nitem_5 ShopItemSprite pic 100 60 128 0 0 2\n"
                                 "item_9 ShopItemSprite pic 160 60 128 0 0 3\nitem_12 Sprite pic 220 60\n<end>\n");
+        std::string own = "<sprites>\n";
+        for (int32_t value = 0; value <= 3; ++value)
+            own += "myshop_upgrade_C_1_" + std::to_string(value) + " Sprite token 10 450\nmyshop_upgrade_A_8_"
+                + std::to_string(value) + " Sprite token 60 450\n";
+        own += itemLines(40) + "txtbox2 AnimateSprite stars 300 300 3 1 -1\nbtnupgrade8 ButtonSprite btn 100 300 3 1 1 0 2 1\n"
+               "upgrade8-2 ButtonSprite btn 200 300 3 1 1 0 2 1\nnextbutton ButtonSprite btn 300 340 3 1 1 0 2 1\n<end>\n";
+        writeTable("shop12.txt", own);
         writeTable("mini.txt", MiniMenuTable);
         writeTable("howto.txt", HowToPlayTable);
         writeTable("hintspage.txt", "<sprites>\nHContinue RectButtonSprite 250 300 100 40 1\n<end>\n");
@@ -537,6 +545,28 @@ TEST_F(ShopRounds, BlitzWishesEveryGroupOnceAndKeepsTheTime)
     EXPECT_EQ(best, round.getClock().blitzTenths());
     for (int32_t item = 0; item < ProfileSave::ItemsPerShop; ++item)
         ASSERT_EQ(save().itemFoundDay[ProfileSave::itemIndex(3, item)], 0) << "Blitz leaves the days' history alone";
+}
+
+TEST_F(ShopRounds, TheOwnShopShowsItsFurnishingsAndItsButtonsOnlyWhileDecorating)
+{
+    save().upgrades[0] = 2;
+    save().upgrades[7] = 9; // damaged: taken as the highest value
+    Kipto2Shop& round = open(12, 3);
+    for (int32_t value = 0; value <= 3; ++value) {
+        EXPECT_EQ(canvas->shown("Shop12/myshop_upgrade_C_1_" + std::to_string(value)), value == 2) << value;
+        EXPECT_EQ(canvas->shown("Shop12/myshop_upgrade_A_8_" + std::to_string(value)), value == 3) << value;
+    }
+    for (const char* name : {"Shop12/txtbox2", "Shop12/btnupgrade8", "Shop12/upgrade8-2", "Shop12/nextbutton"})
+        EXPECT_FALSE(canvas->shown(name)) << name;
+    EXPECT_FALSE(round.isPaused());
+
+    canvas->action("EnterShop14_3");
+    EXPECT_TRUE(round.isPaused()) << "a decorating visit does not run the clock";
+    EXPECT_TRUE(canvas->shown("Shop12/txtbox2"));
+    EXPECT_EQ(static_cast<sprite::AnimateSprite*>(canvas->find("Shop12/txtbox2"))->getFrame(), 2);
+    canvas->steps(100);
+    EXPECT_EQ(round.getClock().getTimeLeft(), RoundClock::DayUnits);
+    EXPECT_EQ(round.getArrived(), 0);
 }
 
 TEST_F(ShopRounds, AShopWithPartsMissingStillPlays)

@@ -20,6 +20,7 @@
 #include "sprite/FrameClock.h"
 #include "window/Event.h"
 
+#include <algorithm>
 #include <chrono>
 #include <set>
 
@@ -140,6 +141,30 @@ bool onScreen(int32_t x, int32_t y)
     return x >= 0 && x < 800 && y >= 0 && y < 600;
 }
 
+// A point of the item's picture, in its dialog's coordinates, as near its middle as can be (a
+// ring has none in its middle); false when the picture shows nothing.
+bool pointOn(sprite::ShopItemSprite& item, int32_t& x, int32_t& y)
+{
+    const util::RectangleNM& area = item.getBounds();
+    const int32_t middleX = area.x + area.width / 2;
+    const int32_t middleY = area.y + area.height / 2;
+    const int32_t reach = std::max(area.width, area.height) / 2;
+    for (int32_t distance = 0; distance <= reach; distance += 2) {
+        for (int32_t dy = -distance; dy <= distance; dy += 2) {
+            for (int32_t dx = -distance; dx <= distance; dx += 2) {
+                if (std::max(std::abs(dx), std::abs(dy)) != distance)
+                    continue;
+                if (item.hitTestPixel(middleX + dx, middleY + dy, 1)) {
+                    x = middleX + dx;
+                    y = middleY + dy;
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 // Reads the game (under the canvas's monitor) and decides the next move.
 Move nextMove(ScriptDriver& driver, int32_t target)
 {
@@ -164,8 +189,11 @@ Move nextMove(ScriptDriver& driver, int32_t target)
     }
     const std::string shop = "Shop" + std::to_string(round->getShopNumber());
     if (round->isTutorialWaiting()) {
+        // The bubble waits for its token; once collected, the token flies to the hint count.
         Move move = clickOn(driver, shop + "/hint_7");
-        if (move.kind != Move::Click)
+        int32_t x = 0;
+        int32_t y = 0;
+        if (move.kind != Move::Click && driver.isShownOnScreen(shop + "/hint_popup_bubble", x, y))
             return Move{Move::Fail, 0, 0, -1, 0, "the tutorial bubble waits for a token that is not shown"};
         return move;
     }
@@ -178,9 +206,11 @@ Move nextMove(ScriptDriver& driver, int32_t target)
         for (sprite::ShopItemSprite* item : customer->wishedSprites()) {
             if (!item->isVisible())
                 continue;
-            const util::RectangleNM& area = item->getBounds();
-            Move move{Move::Click, round->getX() + area.x + area.width / 2, round->getY() + area.y + area.height / 2, place,
-                customer->wantedItems()};
+            int32_t x = 0;
+            int32_t y = 0;
+            if (!pointOn(*item, x, y))
+                continue;
+            Move move{Move::Click, round->getX() + x, round->getY() + y, place, customer->wantedItems()};
             if (!onScreen(move.x, move.y))
                 continue;
             if (const SpriteRec* member = round->getCatalogue().memberOf(item))

@@ -68,7 +68,6 @@ public:
     int32_t getFaceIndex() const { return faceIndex; }
     const lang::String& getItemName() const { return itemName; }
     int32_t getType() const { return type; }
-    bool isActive() const { return active != 0; }
     int32_t candidateCount() const { return static_cast<int32_t>(candidates.size()); }
     sprite::ShopItemSprite* getCandidate(int32_t i) const { return candidates[i].picture.get(); }
     // The item sprites whose pictures the customer still waits for.

@@ -166,11 +166,8 @@ void Kipto2Shop::startDay(int32_t newDay, bool decorate)
     });
     chooser.startDay(catalogue.getGroups(), save.get(), shopNumber, day);
     catalogue.arrangeShelves(*save, shopNumber, day);
-    if (sprite::SpriteBase* caption = getChild("txtbox2")) {
-        caption->setVisible(decorating);
-        if (decorating && caption->isInstanceOf("AnimateSprite"))
-            static_cast<sprite::AnimateSprite*>(caption)->setFrame(day - 1);
-    }
+    if (shopNumber == OwnShop)
+        setUpOwnShop();
     clock.start(isBlitz() ? RoundClock::BlitzUnits : RoundClock::DayUnits);
     hints.startRound(save.get(), isBlitz());
     setUpHud();
@@ -206,6 +203,33 @@ void Kipto2Shop::clearRound()
         for (lang::Ref<sprite::SpriteBase>& sprite : *list)
             remove(sprite.get());
         list->clear();
+    }
+}
+
+void Kipto2Shop::setUpOwnShop()
+{
+    // The furnishings chosen so far: of each slot's pictures only that of its value shows.
+    for (int32_t slot = 1; slot <= ProfileSave::UpgradeSlots; ++slot) {
+        const int32_t chosen = std::clamp<int32_t>(record().upgrades[slot - 1], 0, 3);
+        for (int32_t value = 0; value <= 3; ++value) {
+            for (const char* kind : {"C", "A"}) {
+                const lang::String name = lang::String("myshop_upgrade_") + kind + "_" + slot + "_" + value;
+                showSprite(getChild(name), value == chosen);
+            }
+        }
+    }
+    sprite::SpriteBase* caption = getChild("txtbox2");
+    showSprite(caption, decorating);
+    if (decorating && caption && caption->isInstanceOf("AnimateSprite"))
+        static_cast<sprite::AnimateSprite*>(caption)->setFrame(day - 1);
+    // The furnishing buttons belong to the decorating visits only.
+    if (decorating)
+        return;
+    showSprite(getChild("nextbutton"), false);
+    for (int32_t slot = FirstDecoratedSlot; slot <= ProfileSave::UpgradeSlots; ++slot) {
+        showSprite(getChild(lang::String("btnupgrade") + slot), false);
+        for (int32_t option = 1; option <= 3; ++option)
+            showSprite(getChild(lang::String("upgrade") + slot + "-" + option), false);
     }
 }
 

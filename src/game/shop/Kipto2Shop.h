@@ -52,6 +52,8 @@ public:
     static constexpr int32_t TutorialShop = 11;
     static constexpr int32_t TutorialDay = 1;
     static constexpr int32_t OwnShop = 12;
+    // The own shop's slots furnished in its decorating visits.
+    static constexpr int32_t FirstDecoratedSlot = 7;
     static constexpr int32_t LastDay = 5;
     static constexpr int32_t HintTokens = 6;
     static constexpr int32_t TutorialToken = 7;
@@ -89,7 +91,6 @@ public:
     int32_t getServed() const { return served; }
     int32_t getArrived() const { return arrived; }
     int32_t getGoal() const { return goal; }
-    int32_t getMaxServed() const { return maxServed; }
     int32_t getHintsUsed() const { return hintsUsed; }
     int32_t getHintTokensLeft() const { return hintTokensLeft; }
     // Arrivals that found nothing to wish for (a place stayed empty): a catalogue too small for
@@ -128,6 +129,7 @@ private:
     void hideRoundSprites();
     void setUpTokens();
     void setUpHud();
+    void setUpOwnShop();
     void startOrWait();
     void showHowToPlay(bool blitzHelp);
     void initAmbient();

@@ -75,11 +75,3 @@ void RoundAudio::stopChatter()
     for (int32_t entry = FirstChatter; entry < FirstChatter + ChatterCount; ++entry)
         stop(entry);
 }
-
-void RoundAudio::silence(int32_t musicFadeFrames)
-{
-    fadeOut(musicEntry(), musicFadeFrames);
-    stop(LowTime);
-    stop(ambientEntry());
-    stopChatter();
-}

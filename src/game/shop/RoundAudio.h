@@ -67,10 +67,6 @@ public:
     // One chatter sound not played since the pool was last full.
     void playChatter();
     void stopChatter();
-    // The round is left or paused: music, ambient and low-time sounds go quiet.
-    void silence(int32_t musicFadeFrames);
-
-    int32_t chatterLeft() const { return static_cast<int32_t>(chatterPool.size()); }
 
 private:
     Kipto2Canvas* canvas;

@@ -37,7 +37,6 @@ public:
     int32_t getTimeLeft() const { return timeLeft; }
     int32_t getSubTick() const { return subTick; }
     int32_t getIdleUnits() const { return idleUnits; }
-    int32_t getArrivalCountdown() const { return arrivalCountdown; }
     bool isOut() const { return timeLeft <= 0; }
     // What the clock shows: the time left on a day, the time taken in Blitz, never below 0.
     int32_t displayValue(bool blitz) const;

@@ -49,7 +49,6 @@ public:
 
     bool isReplay() const { return replay; }
     int32_t getRecordedGroups() const { return recordedGroups; }
-    const std::vector<int32_t>& getWishOrder() const { return wishOrder; }
     const WishQuotas& getQuotas() const { return quotas; }
 
 private:
