@@ -1,6 +1,7 @@
 // A day in a shop on the game's canvas, driven frame by frame and by clicks: the clock running
 // out, medals, the lockout, hints and tokens, the tutorial of the first round, pausing, Blitz,
 // and a shop table with parts missing. The canvas loads small tables of the test's own.
+#include "game/flow/BlitzTimesPanel.h"
 #include "game/flow/SpriteHelpers.h"
 #include "game/shop/Kipto2Shop.h"
 #include "game_testing.h"
@@ -43,6 +44,23 @@ public:
     std::vector<int32_t> played;
     std::vector<int32_t> looped;
 };
+
+// The best-times list as the round sees it: it keeps the last time it is handed.
+class StandInTimes : public sprite::DialogSprite, public BlitzTimesPanel {
+public:
+    struct StandInTimesClass : lang::ClassOf<StandInTimes> {
+        using ClassOf::ClassOf;
+    };
+    static StandInTimesClass classObject;
+
+    void fill(int32_t) override {}
+    int32_t getLastTime() const override { return lastTime; }
+    void takeLastTime(int32_t time) override { lastTime = time; }
+    void submitTime(const lang::String&, int32_t, int32_t) override {}
+
+    int32_t lastTime = -1;
+};
+StandInTimes::StandInTimesClass StandInTimes::classObject("StandInTimes");
 
 std::string itemLines(int32_t count)
 {
@@ -97,6 +115,7 @@ HowToPlayDlg      DialogSprite:howto.txt         100 100 600 400 1 0
 HintsDlg          DialogSprite:hintspage.txt     100 100 600 400 1 0
 RoundCompleteDlg  DialogSprite:complete.txt      100 100 600 400 1 0
 RoundFailDlg      DialogSprite:fail.txt          100 100 600 400 1 0
+BlitzTimes        StandInTimes                   0 0 400 400 0 0
 <end>
 )";
 
@@ -543,6 +562,8 @@ TEST_F(ShopRounds, BlitzWishesEveryGroupOnceAndKeepsTheTime)
     const int32_t best = save().bestBlitzTime(3);
     EXPECT_GT(best, 0);
     EXPECT_EQ(best, round.getClock().blitzTenths());
+    EXPECT_EQ(static_cast<StandInTimes*>(canvas->getSprite("BlitzTimes"))->getLastTime(), best)
+        << "the best-times list takes the time for its submission";
     for (int32_t item = 0; item < ProfileSave::ItemsPerShop; ++item)
         ASSERT_EQ(save().itemFoundDay[ProfileSave::itemIndex(3, item)], 0) << "Blitz leaves the days' history alone";
 }

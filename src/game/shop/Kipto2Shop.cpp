@@ -2,6 +2,7 @@
 
 #include "game/Kipto2Canvas.h"
 #include "game/ambient/SparkleSprite.h"
+#include "game/flow/BlitzTimesPanel.h"
 #include "game/flow/SpriteHelpers.h"
 #include "game/shop/Glide.h"
 #include "game/shop/RoundResults.h"
@@ -780,7 +781,10 @@ void Kipto2Shop::showResults()
     Kipto2Canvas* owner = canvas();
     RoundResults results(owner ? owner->getDialogs().roundComplete() : nullptr, owner ? owner->getDialogs().roundFail() : nullptr);
     if (isBlitz()) {
-        const bool newBest = record().recordBlitzTime(shopNumber, clock.blitzTenths()) == 0;
+        const int32_t time = clock.blitzTenths();
+        const bool newBest = record().recordBlitzTime(shopNumber, time) == 0;
+        if (BlitzTimesPanel* panel = owner ? owner->getDialogs().blitzTimesPanel() : nullptr)
+            panel->takeLastTime(time);
         audio.play(results.showBlitz(newBest));
         return;
     }

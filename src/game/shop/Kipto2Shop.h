@@ -107,6 +107,9 @@ public:
     const WishChooser& getWishes() const { return chooser; }
     // The customer at the place (0 to 4), or none.
     Customer* customerAt(int32_t place) const { return customers[place].get(); }
+    // The item a click at (x, y) of the dialog hands over, the topmost shown item there that a
+    // customer wants, and that customer's place; none when the click would hand nothing over.
+    sprite::ShopItemSprite* wishedItemAt(int32_t x, int32_t y, int32_t& place) const;
     // Seeds the round's own generator (arrivals, chatter, faces), for repeatable tests.
     void seed(uint32_t value) { random.setSeed(value); }
 
@@ -145,7 +148,6 @@ private:
     int32_t chooseFace();
     int32_t presentCustomers() const;
     // --- clicks and hand-overs
-    sprite::ShopItemSprite* wishedItemAt(int32_t x, int32_t y, int32_t& place) const;
     bool hitsButton(int32_t x, int32_t y);
     void handOver(sprite::ShopItemSprite* item, int32_t place);
     void playFoundSound();
