@@ -38,8 +38,8 @@ inline std::vector<int32_t> layoutNumbers()
         numbers[size_t(14 + 2 * c)] = CellLeft[c] - 5;
         numbers[size_t(14 + 2 * c + 1)] = CellTop[c] - 5;
     }
-    const int32_t grid[4][7] = {
-        {0, 0, 0, 0, 0, 0, 12}, {11, 11, 13, 1, 1, 0, 0}, {1, 14, 12, 14, 12, 0, 2}, {12, 12, 12, 0, 0, 0, 0}};
+    const int32_t grid[4][7] = {{0, 0, 0, 0, 0, 0, 12}, {11, 11, 13, 1, 1, 0, 0}, {1, 14, 12, 14, 12, 0, 2},
+        {12, 12, 12, 0, 0, 0, 0}};
     for (int32_t w = 0; w < 4; ++w) {
         for (int32_t c = 0; c < 7; ++c)
             numbers[size_t(cellIndex(w, c))] = grid[w][c];

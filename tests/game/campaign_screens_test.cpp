@@ -34,9 +34,12 @@ public:
                 played.push_back(i);
         }
     }
-    void loopSound(window::AudioClip*) override {}
-    void fadeSound(window::AudioClip*, int32_t, int32_t, int32_t) override {}
-    int32_t timesPlayed(int32_t entry) const { return int32_t(std::count(played.begin(), played.end(), entry)); }
+    void loopSound(window::AudioClip*) override { }
+    void fadeSound(window::AudioClip*, int32_t, int32_t, int32_t) override { }
+    int32_t timesPlayed(int32_t entry) const
+    {
+        return int32_t(std::count(played.begin(), played.end(), entry));
+    }
 
     std::vector<int32_t> played;
 };
@@ -112,7 +115,8 @@ std::string upgradeTable()
     for (int32_t slot = 1; slot <= 6; ++slot) {
         out << "btnupgrade" << slot << " ButtonSprite sheet " << 530 + 30 * slot << " 70 5 1 1 0 3\n";
         for (int32_t option = 1; option <= 3; ++option)
-            out << "upgrade" << slot << "-" << option << " ButtonSprite sheet 560 " << 200 + 50 * option << " 5 1 1 0 3\n";
+            out << "upgrade" << slot << "-" << option << " ButtonSprite sheet 560 " << 200 + 50 * option
+                << " 5 1 1 0 3\n";
     }
     out << R"(txtbox1           AnimateSprite  strip 560 500 16 1 0
 congrats_overlay  Sprite         look 0 0
@@ -129,15 +133,18 @@ std::string ownShopTable()
     out << "<sprites>\n";
     for (int32_t slot = 7; slot <= 11; ++slot) {
         for (int32_t value = 0; value <= 3; ++value)
-            out << "myshop_upgrade_A_" << slot << "_" << value << " Sprite look " << 60 * (slot - 6) << " 100\n";
+            out << "myshop_upgrade_A_" << slot << "_" << value << " Sprite look " << 60 * (slot - 6)
+                << " 100\n";
     }
     out << "Twinkles SparkleSprite twinkles 0 0 8 1 -1\ntxtbox2 AnimateSprite strip 170 340 16 1 -1\n";
     for (int32_t slot = 7; slot <= 11; ++slot) {
         out << "btnupgrade" << slot << " ButtonSprite sheet " << 400 + 30 * slot << " 400 5 1 1 0 3 0\n";
         for (int32_t option = 1; option <= 3; ++option)
-            out << "upgrade" << slot << "-" << option << " ButtonSprite sheet " << 450 + 50 * option << " 470 5 1 1 0 3 0\n";
+            out << "upgrade" << slot << "-" << option << " ButtonSprite sheet " << 450 + 50 * option
+                << " 470 5 1 1 0 3 0\n";
     }
-    out << "nextbutton ButtonSprite sheet 350 410 5 1 1 0 3 0\npauseScreen RectSprite 0 0 800 600 -16777216 0\n<end>\n";
+    out << "nextbutton ButtonSprite sheet 350 410 5 1 1 0 3 0\npauseScreen RectSprite 0 0 800 600 -16777216 "
+           "0\n<end>\n";
     return out.str();
 }
 
@@ -147,12 +154,18 @@ protected:
     {
         GameTest::SetUp();
         // Story pages of different widths, so that the page shown can be told apart.
-        writePackage({{"REGISTRYNAME", text(gametest::RegistryName)}, {"sheet", spritetest::pngOf(50, 10, 0xFF336699u)},
-            {"strip", spritetest::pngOf(160, 10, 0xFF996633u)}, {"look", spritetest::pngOf(20, 20, 0xFF22AA44u)},
-            {"twinkles", spritetest::pngOf(80, 10, 0xFFFFFFFFu)}, {"iconfetti1", spritetest::pngOf(28, 2, 0xFFFF0000u)},
-            {"iconfetti2", spritetest::pngOf(28, 2, 0xFF00FF00u)}, {"iconfetti3", spritetest::pngOf(28, 2, 0xFF0000FFu)},
-            {"storyboard1_1", spritetest::pngOf(8, 6, 0xFF000000u)}, {"storyboard1_2", spritetest::pngOf(9, 6, 0xFF000000u)},
-            {"storyboard1_3", spritetest::pngOf(10, 6, 0xFF000000u)}, {"storyboard1_5", spritetest::pngOf(11, 6, 0xFF000000u)},
+        writePackage({{"REGISTRYNAME", text(gametest::RegistryName)},
+            {"sheet", spritetest::pngOf(50, 10, 0xFF336699u)},
+            {"strip", spritetest::pngOf(160, 10, 0xFF996633u)},
+            {"look", spritetest::pngOf(20, 20, 0xFF22AA44u)},
+            {"twinkles", spritetest::pngOf(80, 10, 0xFFFFFFFFu)},
+            {"iconfetti1", spritetest::pngOf(28, 2, 0xFFFF0000u)},
+            {"iconfetti2", spritetest::pngOf(28, 2, 0xFF00FF00u)},
+            {"iconfetti3", spritetest::pngOf(28, 2, 0xFF0000FFu)},
+            {"storyboard1_1", spritetest::pngOf(8, 6, 0xFF000000u)},
+            {"storyboard1_2", spritetest::pngOf(9, 6, 0xFF000000u)},
+            {"storyboard1_3", spritetest::pngOf(10, 6, 0xFF000000u)},
+            {"storyboard1_5", spritetest::pngOf(11, 6, 0xFF000000u)},
             {"SUText1", text("The Grocery is open!")}, {"SUText12", text("Your own shop!")},
             {"SUText14", text("Blitz is open")}});
         std::string sounds = "<sounds>\n";
@@ -178,13 +191,17 @@ protected:
     Calendar& calendar() { return *static_cast<Calendar*>(canvas->getSprite("Calendar")); }
     UpgradeMyShop& upgrades() { return *static_cast<UpgradeMyShop*>(canvas->getSprite("UpgradeMyShop")); }
     int32_t state(const std::string& path) { return sprite::ButtonMixin::of(canvas->find(path))->getState(); }
-    int32_t frame(const std::string& path) { return static_cast<sprite::AnimateSprite*>(canvas->find(path))->getFrame(); }
+    int32_t frame(const std::string& path)
+    {
+        return static_cast<sprite::AnimateSprite*>(canvas->find(path))->getFrame();
+    }
 
     void clickSprite(sprite::SpriteBase* sprite, sprite::SpriteBase* parent)
     {
         ASSERT_TRUE(sprite);
         const util::RectangleNM& bounds = sprite->getBounds();
-        canvas->click(parent->getX() + bounds.x + bounds.width / 2, parent->getY() + bounds.y + bounds.height / 2);
+        canvas->click(
+            parent->getX() + bounds.x + bounds.width / 2, parent->getY() + bounds.y + bounds.height / 2);
     }
     void click(const std::string& path)
     {
@@ -201,8 +218,7 @@ protected:
         canvas->steps(SettleFrames);
     }
     // Steps frames until the condition holds; false when it never does.
-    template <class Condition>
-    bool stepUntil(Condition condition, int32_t limit = 400)
+    template <class Condition> bool stepUntil(Condition condition, int32_t limit = 400)
     {
         for (int32_t i = 0; i < limit && !condition(); ++i)
             canvas->steps(1);

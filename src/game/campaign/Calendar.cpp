@@ -44,7 +44,9 @@ lang::String numbered(const char* prefix, int32_t number)
 
 } // namespace
 
-Calendar::Calendar() : save(lang::adopt(new ProfileSave)) {}
+Calendar::Calendar() : save(lang::adopt(new ProfileSave))
+{
+}
 
 Calendar::~Calendar() = default;
 
@@ -157,8 +159,8 @@ void Calendar::setVisible(bool on)
     DialogSprite::setVisible(on);
     Kipto2Canvas* canvas = Kipto2Canvas::getInstance();
     if (!on && canvas)
-        canvas->scheduleAction(0, "markerWave", sprite::ActionSchedule::Cancel | sprite::ActionSchedule::MatchSourceAndTarget,
-            this, this);
+        canvas->scheduleAction(0, "markerWave",
+            sprite::ActionSchedule::Cancel | sprite::ActionSchedule::MatchSourceAndTarget, this, this);
     if (!opening)
         return;
     showSprite(getChild("blackdrop"), false);
@@ -168,7 +170,8 @@ void Calendar::setVisible(bool on)
     buildPage(page);
     if (canvas)
         canvas->scheduleAction(WavePeriodFrames, "markerWave",
-            sprite::ActionSchedule::Repeat | sprite::ActionSchedule::Replace | sprite::ActionSchedule::MatchSourceAndTarget,
+            sprite::ActionSchedule::Repeat | sprite::ActionSchedule::Replace
+                | sprite::ActionSchedule::MatchSourceAndTarget,
             this, this);
 }
 
@@ -400,8 +403,8 @@ void Calendar::updatePlayButtons()
         return;
     const CalendarProgress rules = progress();
     const char* shown = number > CalendarLayout::ShopCount ? "upgradebtn"
-        : rules.isFurthest(at) && !rules.isFinished()     ? "play_button"
-                                                          : "replaybtn";
+        : rules.isFurthest(at) && !rules.isFinished()      ? "play_button"
+                                                           : "replaybtn";
     showSprite(getChild(shown), true);
     enableButton(getChild(shown), true);
     enableButton(getChild("menu_button"), true);
@@ -461,7 +464,8 @@ void Calendar::selectCell(int32_t column)
     selectedCell = column;
     save->calendarCell = static_cast<int16_t>(column);
     showNotes({page, column});
-    const bool newlyReached = page == save->reachedWeek && column == save->reachedCell && markerColumn != column;
+    const bool newlyReached
+        = page == save->reachedWeek && column == save->reachedCell && markerColumn != column;
     if (newlyReached) {
         hopTo(column);
     } else {
@@ -520,7 +524,8 @@ void Calendar::hopTo(int32_t column)
     // Kip leaves from where he stands (his feet where the resting picture has them).
     const CalendarLayout::Point from = restPoint(markerColumn >= 0 ? markerColumn : column);
     idle->setVisible(false);
-    hop->setLocation(from.x + (idle->getWidth() - hop->getWidth()) / 2, from.y + idle->getHeight() - hop->getHeight());
+    hop->setLocation(
+        from.x + (idle->getWidth() - hop->getWidth()) / 2, from.y + idle->getHeight() - hop->getHeight());
     hop->setFrame(0);
     hop->setTicksPerStep(HopTicksPerFrame);
     hop->setAnimation(1, false);
@@ -605,7 +610,8 @@ void Calendar::showShopUnlock()
     if (!unlock)
         return;
     // Decorating the own shop is told as the own shop's opening.
-    const int32_t textNumber = pendingUnlock == CalendarLayout::DecoratingNumber ? CalendarProgress::OwnShop : pendingUnlock;
+    const int32_t textNumber
+        = pendingUnlock == CalendarLayout::DecoratingNumber ? CalendarProgress::OwnShop : pendingUnlock;
     showSprite(unlock->getChild("blitzmodetitle"), false);
     setSpriteText(unlock->getChild("SUText"), lang::ResourceFile::loadText(numbered("SUText", textNumber)));
     showFrame(unlock->getChild("ShopIcon"), pendingUnlock - 1);

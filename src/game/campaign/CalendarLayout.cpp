@@ -22,7 +22,8 @@ bool CalendarLayout::read(const int32_t* values, int32_t count)
     *this = CalendarLayout();
     bool whole = true;
     if (count < NumberCount) {
-        refuse(lang::String("") + count + " numbers instead of " + NumberCount + "; the missing cells stay empty");
+        refuse(lang::String("") + count + " numbers instead of " + NumberCount
+            + "; the missing cells stay empty");
         whole = false;
     }
     int32_t next = 0;

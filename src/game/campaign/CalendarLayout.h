@@ -66,7 +66,10 @@ public:
     }
 
 private:
-    static int32_t clampColumn(int32_t column) { return column < 0 ? 0 : column >= Columns ? Columns - 1 : column; }
+    static int32_t clampColumn(int32_t column)
+    {
+        return column < 0 ? 0 : column >= Columns ? Columns - 1 : column;
+    }
 
     std::array<Point, Columns> cells{};
     std::array<Point, Columns> circles{};

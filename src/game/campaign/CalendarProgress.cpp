@@ -13,7 +13,10 @@ int16_t clampTo(int16_t value, int32_t low, int32_t high)
 
 } // namespace
 
-CalendarProgress::CalendarProgress(const CalendarLayout& layout, ProfileSave& save) : layout(layout), save(save) {}
+CalendarProgress::CalendarProgress(const CalendarLayout& layout, ProfileSave& save)
+    : layout(layout), save(save)
+{
+}
 
 void CalendarProgress::settle()
 {

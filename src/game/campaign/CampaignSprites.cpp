@@ -12,7 +12,8 @@ constexpr int32_t SheetCells = 5;
 
 sprite::AnimateSprite* asAnimation(sprite::SpriteBase* sprite)
 {
-    return sprite && sprite->isInstanceOf("AnimateSprite") ? static_cast<sprite::AnimateSprite*>(sprite) : nullptr;
+    return sprite && sprite->isInstanceOf("AnimateSprite") ? static_cast<sprite::AnimateSprite*>(sprite)
+                                                           : nullptr;
 }
 
 void showFrame(sprite::SpriteBase* sprite, int32_t frame)

@@ -8,7 +8,7 @@
 namespace sprite {
 class AnimateSprite;
 class SpriteBase;
-}
+} // namespace sprite
 
 // The sprite as an animation, or none.
 sprite::AnimateSprite* asAnimation(sprite::SpriteBase* sprite);

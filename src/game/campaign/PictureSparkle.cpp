@@ -29,7 +29,8 @@ void pickPoint(sprite::ImageSprite& picture, int32_t& x, int32_t& y)
 
 bool hasGoneOut(const SparkleSprite& copy)
 {
-    return !copy.isVisible() || (copy.getAlpha() == 0 && copy.getFadeFrames() == 0 && copy.getWaitFrames() <= 0);
+    return !copy.isVisible()
+        || (copy.getAlpha() == 0 && copy.getFadeFrames() == 0 && copy.getWaitFrames() <= 0);
 }
 
 } // namespace
@@ -39,8 +40,8 @@ PictureSparkle::~PictureSparkle()
     stop();
 }
 
-void PictureSparkle::start(sprite::DialogSprite& dialog, sprite::SpriteBase& model, sprite::ImageSprite& picture,
-    window::Receiver* listener, const lang::String& action)
+void PictureSparkle::start(sprite::DialogSprite& dialog, sprite::SpriteBase& model,
+    sprite::ImageSprite& picture, window::Receiver* listener, const lang::String& action)
 {
     stop();
     if (!model.isInstanceOf("SparkleSprite"))
@@ -63,7 +64,8 @@ void PictureSparkle::start(sprite::DialogSprite& dialog, sprite::SpriteBase& mod
 
 bool PictureSparkle::endIfDone()
 {
-    if (!std::all_of(copies.begin(), copies.end(), [](const lang::Ref<SparkleSprite>& c) { return hasGoneOut(*c); }))
+    if (!std::all_of(
+            copies.begin(), copies.end(), [](const lang::Ref<SparkleSprite>& c) { return hasGoneOut(*c); }))
         return false;
     stop();
     return true;

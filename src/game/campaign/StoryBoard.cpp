@@ -54,8 +54,8 @@ void StoryBoard::showPage()
     sprite::SpriteBase* bg = getChild("bg");
     if (!bg || !bg->isInstanceOf("ImageSprite"))
         return;
-    lang::Ref<window::ImageBase> picture =
-        lang::adopt<window::ImageBase>(new window::PixelImage(lang::String("+") + pageName(story, page)));
+    lang::Ref<window::ImageBase> picture
+        = lang::adopt<window::ImageBase>(new window::PixelImage(lang::String("+") + pageName(story, page)));
     static_cast<sprite::ImageSprite*>(bg)->setImage(picture.get());
 }
 

@@ -1,39 +1,31 @@
 // The decorating visits of the player's own shop (shop 12). A visit of day d (1 to 5) edits
-// slot d + 6 while the round stands still: the slot buttons 7 to 11, the three options of the
-// edited slot, the day's instruction "txtbox2", a sparkle over a changed decoration
-// ("myshop_upgrade_A_" slot "_" value), and "nextbutton", which records the visit and opens
-// day d of the shop at once.
+// slot d + 6 while the round stands still (SlotEditor): the slot buttons 7 to 11, the three
+// options of the edited slot, the day's instruction "txtbox2", a sparkle over a changed
+// decoration ("myshop_upgrade_A_" slot "_" value), and "nextbutton", which records the visit
+// and opens day d of the shop at once.
 //
 // A collaborator of Kipto2Shop, which shows the chosen decorations in every round of the own
 // shop and hands it each round's start and the names it does not take itself.
 #pragma once
 
-#include "game/campaign/PictureSparkle.h"
-#include "lang/Ref.h"
-#include "lang/String.h"
+#include "game/campaign/SlotEditor.h"
 
 class ProfileSave;
 
 namespace sprite {
 class DialogSprite;
 class SpriteBase;
-}
+} // namespace sprite
 
 class Decorating {
 public:
     static constexpr int32_t OwnShop = 12;
     static constexpr int32_t FirstSlot = 7;
     static constexpr int32_t LastSlot = 11;
-    // Sound entries.
-    static constexpr int32_t ChooseSound = 47;
     static constexpr int32_t NextSound = 49;
-    static constexpr int32_t ClickSound = 51;
-    static constexpr int32_t FadeFrames = 6;
-    static constexpr int32_t NextDelayFrames = 20;
 
     // Borrowed: the shop owns its collaborator.
     explicit Decorating(sprite::DialogSprite& shop);
-    ~Decorating();
 
     // A round of `shopNumber` starts: a decorating visit sets up the day's slot. Call after the
     // round has been set up (a visit stands still then).
@@ -41,29 +33,13 @@ public:
     // The visit's buttons and actions; true when the name was taken.
     bool handle(const lang::String& name);
     bool isVisiting() const { return visiting; }
-    int32_t getEditedSlot() const { return editedSlot; }
+    int32_t getEditedSlot() const { return editor.getEditedSlot(); }
 
 private:
-    sprite::SpriteBase* child(const lang::String& name) const;
-    int16_t& valueOf(int32_t slot);
-    sprite::SpriteBase* picture(int32_t slot, int32_t value) const;
-    // Looks from the five-cell sheet; the press counts when it is released over the button.
-    static void prepareButton(sprite::SpriteBase* button);
-    void refresh();
-    void fadeCaption(bool in);
-    void choose(int32_t slot, int32_t option);
-    void editSlot(int32_t slot);
-    void sparkleEnded();
-    void showNext();
     void finishVisit();
-    void playSound(int32_t entry);
 
     sprite::DialogSprite& shop;
-    lang::Ref<ProfileSave> save;
+    SlotEditor editor;
     int32_t day = 1;
-    // The slot of the day (the newest) and the one being edited.
-    int32_t newestSlot = FirstSlot;
-    int32_t editedSlot = FirstSlot;
     bool visiting = false;
-    PictureSparkle sparkle;
 };
