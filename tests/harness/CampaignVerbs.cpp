@@ -44,7 +44,7 @@ bool calendarWaits(ScriptDriver& driver, bool& announcing)
     int32_t x = 0;
     int32_t y = 0;
     announcing = driver.isShownOnScreen(UnlockContinue, x, y);
-    return announcing || (calendar->getPendingUnlock() < 0 && calendar->isMarkerAtRest());
+    return announcing || calendar->isSettled();
 }
 
 bool waitForCalendar(ScriptDriver& driver, const Command& command, bool& announcing)

@@ -73,6 +73,8 @@ public:
     int32_t getSelectedCell() const { return selectedCell; }
     int32_t getPendingUnlock() const { return pendingUnlock; }
     bool isMarkerAtRest() const { return marker == Marker::Resting || marker == Marker::Hidden; }
+    // No announcement waits or is closing and Kip is at rest: the calendar takes clicks.
+    bool isSettled() const { return pendingUnlock < 0 && !settling && isMarkerAtRest(); }
     const CalendarLayout& getLayout() const { return layout; }
     // The cell button of a column on the shown page (not counted), or none.
     sprite::SpriteBase* cellButton(int32_t column) const { return cells[column].get(); }
@@ -86,7 +88,7 @@ private:
     CalendarProgress progress() const;
     ProfileSave& record();
     void playSound(int32_t entry);
-    bool busy() const { return pendingUnlock >= 0 || !isMarkerAtRest(); }
+    bool busy() const { return !isSettled(); }
 
     // --- pages
     void buildPage(int32_t wanted);
