@@ -19,4 +19,11 @@ int makeTexts(const std::string& outDir, const std::string& listPath, const std:
 int makeGallery(const std::string& outDir, const std::string& listPath, const std::string& uiDir, const std::string& itemsDir,
                 const std::string& textsDir, const std::string& cataloguePath);
 
+// The shop round: the twelve shops' pictures (rooms, HUD, dialogs, the player's own shop's
+// decorations) from the catalogue, and a preview package's tables (OUTDIR/preview.list) drawn
+// with the UI and item pictures. The shop tables are written into TABLESDIR with
+// writeTables, otherwise checked against it.
+int makeShops(const std::string& outDir, const std::string& listPath, const std::string& cataloguePath, const std::string& uiDir,
+              const std::string& itemsDir, const std::string& tablesDir, bool writeTables);
+
 } // namespace contentgen

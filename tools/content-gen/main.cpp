@@ -15,6 +15,8 @@ const char Usage[] =
     "  items     item pictures; SOURCE is the catalogue (content/items.txt)\n"
     "  gallery   the gallery table and preview; SOURCE is the ui, items and texts folders, then the catalogue\n"
     "  texts     text items; SOURCE is content/texts.txt, then the catalogue\n"
+    "  shops     the shop round's pictures and tables; SOURCE is the catalogue, the ui and items folders and\n"
+    "            content/tables, whose shop tables are checked (or rewritten with a last --write-tables)\n"
     "Writes the files into OUTDIR and one NAME=PATH line per package item into LIST.\n";
 
 } // namespace
@@ -38,6 +40,8 @@ int main(int argc, char** argv)
             return contentgen::makeGallery(outDir, list, argv[4], argv[5], argv[6], argv[7]);
         if (command == "texts" && argc == 6)
             return contentgen::makeTexts(outDir, list, argv[4], argv[5]);
+        if (command == "shops" && (argc == 8 || (argc == 9 && std::string(argv[8]) == "--write-tables")))
+            return contentgen::makeShops(outDir, list, argv[4], argv[5], argv[6], argv[7], argc == 9);
         if (command == "items" && argc == 5)
             return contentgen::makeItems(outDir, list, argv[4]);
     } catch (const std::exception& e) {
