@@ -18,7 +18,7 @@ namespace {
 
 const std::string Build = KIPTO2_CONTENT_BUILD;
 const std::string Source = KIPTO2_CONTENT_SOURCE;
-const char* Lists[] = {"tables", "sounds", "ui", "items", "texts", "gallery"};
+const char* Lists[] = {"tables", "sounds", "ui", "items", "texts", "gallery", "shops"};
 
 std::vector<uint8_t> readFile(const std::string& path)
 {
@@ -105,10 +105,12 @@ TEST(Pipeline, AFreshBuildGivesTheSamePackageBytes)
         "ui " + folder + "/ui " + folder + "/ui.list " + Source + "/buttons.txt",
         "texts " + folder + "/texts " + folder + "/texts.list " + Source + "/texts.txt " + Source + "/items.txt",
         "gallery " + folder + "/gallery " + folder + "/gallery.list " + folder + "/ui " + folder + "/items " + folder + "/texts "
-            + Source + "/items.txt"};
+            + Source + "/items.txt",
+        "shops " + folder + "/shops " + folder + "/shops.list " + Source + "/items.txt " + folder + "/ui " + folder + "/items " + Source
+            + "/tables"};
     for (const std::string& step : steps)
         ASSERT_EQ(run(gen + " " + step), 0) << step;
-    std::ofstream(folder + "/tables.list") << "datfile=" << Source << "/datfile.txt\n";
+    std::ofstream(folder + "/tables.list") << readText(Build + "/tables.list");
     const std::string package = folder + "/Kipto2.bin";
     ASSERT_EQ(run(std::string(KIPTO2_PACKAGE_TOOL) + " create " + package + listArguments(folder)), 0);
     EXPECT_TRUE(readFile(package) == readFile(Build + "/../Kipto2.bin"));

@@ -205,8 +205,10 @@ Picture wallPicture(int value, const EmojiFont& emoji)
         const Box frame{2, 20, w - 4, 74};
         p.shadow(rect(frame.x, frame.y, frame.w, frame.h), frame, 3, 3, shadowTone);
         p.panel(frame, 3, solid(Color::hex(0x7A4A28)), Color::hex(0x3F2414), 2);
-        p.fill(rect(8, 26, w - 16, 62), frame, vertical(26, Color::hex(0xFFF1D8), 88, Color::hex(0xF2D7B0)));
-        paintedEmoji(p, emoji, 0x1F46A, w / 2, 58, 40);
+        p.fill(rect(8, 26, w - 16, 62), frame, vertical(26, Color::hex(0xBFE6FF), 88, Color::hex(0x9FE08A)));
+        paintedEmoji(p, emoji, 0x1F469, w / 2 - 11, 52, 22);
+        paintedEmoji(p, emoji, 0x1F468, w / 2 + 11, 52, 22);
+        paintedEmoji(p, emoji, 0x1F467, w / 2, 72, 20);
         break;
     }
     }
@@ -316,9 +318,9 @@ Picture pet(int value, const EmojiFont& emoji)
         break;
     case 2: paintedEmoji(p, emoji, 0x1F415, w / 2, h - 46, 70); break;
     case 3:
-        p.fill(rect(w / 2 - 3, 30, 6, h - 46), {0, 0, w, h}, solid(Color::hex(0x7A4A28)));
-        p.fill(roundedRect(w / 2 - 28, 36, 56, 6, 3), {0, 0, w, h}, solid(Color::hex(0x9C6B3E)));
-        paintedEmoji(p, emoji, 0x1F99C, w / 2, 18, 40);
+        p.fill(rect(w / 2 - 3, 40, 6, h - 56), {0, 0, w, h}, solid(Color::hex(0x7A4A28)));
+        p.fill(roundedRect(w / 2 - 30, 40, 60, 6, 3), {0, 0, w, h}, solid(Color::hex(0x9C6B3E)));
+        paintedEmoji(p, emoji, 0x1F99C, w / 2, 20, 44);
         break;
     default: break;
     }
@@ -349,7 +351,7 @@ Picture captionSheet()
 // A five-cell button whose face shows `art` (scaled to fit) above an optional label.
 Picture pictureButton(int w, int h, const Picture& art, const std::string& label, const ButtonLook& look)
 {
-    const Font font(style::boldFont, 13);
+    const Font font(style::boldFont, 12);
     std::vector<Picture> cells;
     for (int s = 0; s < kButtonStates; ++s) {
         const auto state = ButtonState(s);
@@ -423,9 +425,9 @@ ScenePoint myShopDecorationPlace(int slot)
     case 4: return {"counter", 470, 404};
     case 7: return {"plant", 4, 392};
     case 8: return {"picture", myshop::pictureX, myshop::pictureY};
-    case 9: return {"rug", 110, 500};
-    case 10: return {"ornament", 620, 42};
-    case 11: return {"pet", 318, 468};
+    case 9: return {"rug", 100, 500};
+    case 10: return {"ornament", 639, 42};
+    case 11: return {"pet", 196, 470};
     }
     throw std::runtime_error("no decoration of the player's shop has slot " + std::to_string(slot));
 }

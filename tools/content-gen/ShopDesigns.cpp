@@ -95,19 +95,19 @@ void grocery(Kit& k)
     const std::vector<float> line = shelfLines("SPPSPP");
     const Material tier = materialOf(0x5DAE4B);
 
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[0], materials::oak);
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], materials::oak);
     const Font chalk(style::titleFont, 15);
-    board(p, {584, 43, 148, 46}, materials::walnut, Color::hex(0x33413A), chalk, {"Fresh today!", "picked this morning"}, Color::hex(0xFFFDE8));
-    k.scene.decorate(k.emoji, 0x1F33B, 764, 66, 32); // sunflowers in a jar
+    board(p, {620, 43, 144, 46}, materials::walnut, Color::hex(0x33413A), chalk, {"Fresh today!", "picked this morning"}, Color::hex(0xFFFDE8));
+    k.scene.decorate(k.emoji, 0x1F33B, 781, 66, 26); // sunflowers in a jar
 
     const char* patterns[] = {"TTTFTTTT", "TTTTTTFT", "TFTTTTTT", "TTTTTFTT"};
     int i = 0;
     for (size_t r : {1, 2, 4, 5})
         pileShelf(k, patterns[i++], 8, 792, line[r], tier, materials::oak);
 
-    shelfRun(k, "SSSSSS", 8, 300, line[3], materials::oak);
-    window(p, {326, line[3] - 56, 150, 56}, materials::white, Color::hex(0x8ED6FF), Color::hex(0xDDF4FF));
-    shelfRun(k, "SSSSSS", 500, 792, line[3], materials::oak);
+    shelfRun(k, "SSSSSSS", 8, 334, line[3], materials::oak);
+    window(p, {348, line[3] - 56, 130, 56}, materials::white, Color::hex(0x8ED6FF), Color::hex(0xDDF4FF));
+    shelfRun(k, "SSSSSS", 492, 792, line[3], materials::oak);
 
     counterFront(k, 432, planks(Color::hex(0xC98B4E), Color::hex(0x7A4A28), 18, 0, true), materials::oak);
     for (int c = 0; c < 5; ++c)
@@ -128,13 +128,13 @@ void bakery(Kit& k)
     for (size_t r : {0, 2, 3, 5})
         pileShelf(k, patterns[i++], 8, 792, line[r], materials::walnut, materials::walnut);
 
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[1], materials::white);
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[1], materials::white);
     const Font menu(style::titleFont, 15);
-    board(p, {586, line[1] - 48, 140, 46}, materials::walnut, Color::hex(0x3A2F2A), menu, {"Café", "coffee & a smile"}, Color::hex(0xFFE7F0));
-    k.scene.decorate(k.emoji, 0x1F337, 762, line[1] - 24, 30); // tulips on the shelf
+    board(p, {622, line[1] - 48, 140, 46}, materials::walnut, Color::hex(0x3A2F2A), menu, {"Café", "coffee & a smile"}, Color::hex(0xFFE7F0));
+    k.scene.decorate(k.emoji, 0x1F337, 780, line[1] - 24, 26); // tulips on the shelf
 
     window(p, {14, line[4] - 52, 140, 52}, materials::white, Color::hex(0xFFC7D9), Color::hex(0xFFF1E0));
-    shelfRun(k, "SSSSSSSSSSSS", 172, 792, line[4], materials::white);
+    shelfRun(k, "SSSSSSSSSSSSS", 172, 792, line[4], materials::white);
     for (float x : {210.0f, 400.0f, 590.0f})
         pendantLamp(p, x, -2, 28, 26, Color::hex(0xF28DB0));
 
@@ -161,7 +161,7 @@ void toyShop(Kit& k)
         pileShelf(k, patterns[i], 8, 792, line[r], board, materials::white);
         ++i;
     }
-    shelfRun(k, "SSSSSSSSSSSS", 236, 792, line[2], materialOf(0x9C6ADE));
+    shelfRun(k, "SSSSSSSSSSSSS", 178, 792, line[2], materialOf(0x9C6ADE));
     // A rainbow painted on the wall at the left end of the middle row.
     const float cx = 116, cy = line[2] - 2;
     const uint32_t bands[] = {0xE8505B, 0xFF9F1C, 0xFFD23F, 0x5CC44E, 0x48B4F0, 0x9C6ADE};
@@ -171,11 +171,11 @@ void toyShop(Kit& k)
     for (float x : {cx - 44, cx + 44}) // a cloud at each foot of the rainbow
         p.fill(unite(unite(circle(x - 8, cy - 5, 8), circle(x + 6, cy - 7, 10)), roundedRect(x - 16, cy - 8, 34, 8, 4)), {x - 20, cy - 20, 40, 20},
                solid(Color::hex(0xFFFFFF)));
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[5], materialOf(0xFF7BAC));
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[5], materialOf(0xFF7BAC));
     const Font font(style::titleFont, 16);
-    board(p, {588, line[5] - 48, 140, 46}, materialOf(0x3F9BE8), Color::hex(0xFFFDF2), font, {"Play with us!", "toys for all ages"}, style::berryDark);
-    k.scene.decorate(k.emoji, 0x1F3A8, 760, line[5] - 24, 30); // a painting set
-    counterFront(k, 432, checker(Color::hex(0xFFD23F), Color::hex(0x48B4F0), 40, 0, 432), materialOf(0xE8505B));
+    board(p, {622, line[5] - 48, 140, 46}, materialOf(0x3F9BE8), Color::hex(0xFFFDF2), font, {"Play with us!", "toys for all ages"}, style::berryDark);
+    k.scene.decorate(k.emoji, 0x1F3A8, 780, line[5] - 24, 26); // a painting set
+    counterFront(k, 432, checker(Color::hex(0xFFE9A8), Color::hex(0xBFE3F7), 40, 0, 432), materialOf(0xE8505B));
     hideTokens(k, 3);
 }
 
@@ -198,15 +198,14 @@ void gardenCentre(Kit& k)
     for (size_t r : {1, 2, 4, 5})
         pileShelf(k, patterns[i++], 8, 792, line[r], bench, legs);
 
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[0], bench);
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], bench);
     // A window in the glass wall; the butterfly of the ambient animation flutters there.
-    window(p, {586, 40, 150, 50}, materialOf(0xFFFFFF), Color::hex(0x9FDCFF), Color::hex(0xEFFBFF));
-    k.scene.spot("ambientAnim1", 610, 40);
-    k.scene.decorate(k.emoji, 0x1FAA3, 764, line[0] - 22, 30); // a watering bucket
+    window(p, {624, 40, 166, 50}, materialOf(0xFFFFFF), Color::hex(0x9FDCFF), Color::hex(0xEFFBFF));
+    k.scene.spot("ambientAnim1", 660, 40);
 
     const Font font(style::titleFont, 15);
     board(p, {14, line[3] - 48, 150, 46}, materials::oak, Color::hex(0xF4E9C8), font, {"Plants & seeds", "grow something!"}, Color::hex(0x2F7F2A));
-    shelfRun(k, "SSSSSSSSSSSS", 180, 792, line[3], bench);
+    shelfRun(k, "SSSSSSSSSSSSS", 180, 792, line[3], bench);
 
     fillAll(p, 430, 600, vertical(430, Color::hex(0x8FD86B), 600, Color::hex(0x5FB247)));
     counterTop(p, 420, materials::pine);
@@ -233,14 +232,14 @@ void sportsShop(Kit& k)
         k.scene.goods(patterns[i++], 14, 786, line[r]);
     }
     for (size_t r : {2, 5})
-        pegboard(p, {8, line[r] - singleRow + 1, 570, singleRow - 4}, Color::hex(0xE8D2A8));
-    shelfRun(k, "SSSSSSSSSSSS", 8, 576, line[2], materials::steel);
+        pegboard(p, {8, line[r] - singleRow + 1, 606, singleRow - 4}, Color::hex(0xE8D2A8));
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[2], materials::steel);
     const Font font(style::titleFont, 20);
-    board(p, {596, line[2] - 48, 130, 46}, materials::navy, Color::hex(0x1F2D44), font, {"GO TEAM!"}, style::gold);
-    k.scene.decorate(k.emoji, 0x1F4CB, 764, line[2] - 24, 30); // the coach's clipboard
-    shelfRun(k, "SSSSSSSSSSSS", 8, 576, line[5], materials::steel);
-    wallClock(p, 664, line[5] - 25, 22, materials::steel);
-    k.scene.decorate(k.emoji, 0x1F3DF, 746, line[5] - 25, 40); // a stadium poster
+    board(p, {626, line[2] - 48, 130, 46}, materials::navy, Color::hex(0x1F2D44), font, {"GO TEAM!"}, style::gold);
+    k.scene.decorate(k.emoji, 0x1F4CB, 778, line[2] - 24, 26); // the coach's clipboard
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[5], materials::steel);
+    wallClock(p, 662, line[5] - 25, 22, materials::steel);
+    k.scene.decorate(k.emoji, 0x1F3DF, 744, line[5] - 25, 40); // a stadium poster
 
     counterFront(k, 432, planks(Color::hex(0x2A4069), Color::hex(0x15213A), 40, 0, true), materials::orangeSteel);
     hideTokens(k, 5);
@@ -261,21 +260,21 @@ void fashionBoutique(Kit& k)
         pileShelf(k, patterns[i++], 8, 792, line[r], materials::white, gold);
 
     // The top row hangs on a rail.
-    hangingRail(p, 10, 566, line[0] - singleRow + 4, gold);
-    shelfBoard(p, 8, 568, line[0], materials::white, 6);
-    k.scene.goods("SSSSSSSSSSSS", 10, 566, line[0]);
-    // A gold-framed mirror and a pink lamp.
-    const Box mirror{600, 42, 100, 48};
-    p.fill(ellipse(650, 66, 50, 24), mirror.grown(2), solid(gold.dark));
-    p.fill(ellipse(650, 66, 47, 21), mirror, solid(gold.mid));
-    p.fill(ellipse(650, 66, 41, 16), mirror, vertical(48, Color::hex(0xF2FBFF), 84, Color::hex(0xC9E6F2)));
-    p.fill(polygon({{624, 58}, {640, 54}, {622, 74}}), mirror, solid(Color::hex(0xFFFFFF, 0.7f)));
-    k.scene.decorate(k.emoji, 0x1F490, 752, line[0] - 24, 34); // a bouquet on the shelf end
+    hangingRail(p, 10, 612, line[0] - singleRow + 4, gold);
+    shelfBoard(p, 8, 614, line[0], materials::white, 6);
+    k.scene.goods("SSSSSSSSSSSSS", 10, 612, line[0]);
+    // A gold-framed mirror and a bouquet.
+    const Box mirror{630, 42, 100, 48};
+    p.fill(ellipse(680, 66, 50, 24), mirror.grown(2), solid(gold.dark));
+    p.fill(ellipse(680, 66, 47, 21), mirror, solid(gold.mid));
+    p.fill(ellipse(680, 66, 41, 16), mirror, vertical(48, Color::hex(0xF2FBFF), 84, Color::hex(0xC9E6F2)));
+    p.fill(polygon({{654, 58}, {670, 54}, {652, 74}}), mirror, solid(Color::hex(0xFFFFFF, 0.7f)));
+    k.scene.decorate(k.emoji, 0x1F490, 770, line[0] - 24, 30); // a bouquet on the shelf end
 
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[3], materials::white);
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[3], materials::white);
     const Font font(style::titleFont, 15);
-    board(p, {590, line[3] - 48, 136, 46}, gold, Color::hex(0xFFFFFF), font, {"New season", "looks for you"}, style::berryDark);
-    k.scene.decorate(k.emoji, 0x1F483, 760, line[3] - 24, 32); // a dancer poster
+    board(p, {622, line[3] - 48, 136, 46}, gold, Color::hex(0xFFFFFF), font, {"New season", "looks for you"}, style::berryDark);
+    k.scene.decorate(k.emoji, 0x1F483, 778, line[3] - 24, 26); // a dancer poster
 
     counterFront(k, 432, stripes(Color::hex(0xFFFFFF), Color::hex(0xF6C2D3), 44, true), gold);
     hideTokens(k, 6);
@@ -295,20 +294,20 @@ void musicAndArts(Kit& k)
     for (size_t r : {0, 2, 3, 5})
         pileShelf(k, patterns[i++], 8, 792, line[r], materials::walnut, materials::walnut);
 
-    shelfRun(k, "SSSSSSSSSSSS", 236, 792, line[1], materials::walnut);
+    shelfRun(k, "SSSSSSSSSSSSS", 186, 792, line[1], materials::walnut);
     const Font font(style::titleFont, 15);
-    board(p, {14, line[1] - 48, 150, 46}, materialOf(0xFF7BD5), Color::hex(0x2A1F35), font, {"Open mic", "every Friday!"}, Color::hex(0xFFE9FA));
-    k.scene.decorate(k.emoji, 0x1F57A, 196, line[1] - 24, 34); // a dancer on the poster wall
+    board(p, {10, line[1] - 48, 140, 46}, materialOf(0xFF7BD5), Color::hex(0x2A1F35), font, {"Open mic", "every Friday!"}, Color::hex(0xFFE9FA));
+    k.scene.decorate(k.emoji, 0x1F57A, 168, line[1] - 24, 26); // a dancer on the poster wall
 
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[4], materials::walnut);
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[4], materials::walnut);
     // An easel with a small painting.
-    const float ex = 660, ey = line[4] - 48;
+    const float ex = 676, ey = line[4] - 48;
     for (float dx : {-22.0f, 22.0f})
         p.fill(polygon({{ex + dx * 0.3f - 2, ey}, {ex + dx * 0.3f + 2, ey}, {ex + dx + 2, ey + 48}, {ex + dx - 2, ey + 48}}), {ex - 30, ey, 60, 50},
                solid(materials::walnut.mid));
     p.panel({ex - 30, ey + 2, 60, 36}, 2, vertical(ey, Color::hex(0xBFE6FF), ey + 38, Color::hex(0x9FE08A)), materials::oak.dark, 2);
     p.fill(circle(ex + 14, ey + 12, 5), {ex, ey, 30, 30}, solid(style::gold));
-    k.scene.decorate(k.emoji, 0x1F3AA, 750, line[4] - 24, 32); // a circus poster
+    k.scene.decorate(k.emoji, 0x1F3AA, 758, line[4] - 24, 32); // a circus poster
 
     counterFront(k, 432, [](float x, float y) {
         // Piano keys: white keys with black keys in the upper part.
@@ -340,16 +339,16 @@ void hardwareStore(Kit& k)
         rackBeam(p, 10, 790, line[r], materials::orangeSteel);
         k.scene.goods(patterns[i++], 14, 786, line[r]);
     }
-    pegboard(p, {8, line[0] - singleRow + 2, 560, singleRow - 4}, Color::hex(0xD9B27C));
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[0], materials::steel);
+    pegboard(p, {8, line[0] - singleRow + 2, 606, singleRow - 4}, Color::hex(0xD9B27C));
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], materials::steel);
     const Font font(style::titleFont, 17);
-    board(p, {586, 42, 136, 46}, materials::steel, Color::hex(0xFFCB3D), font, {"Fix it", "yourself!"}, Color::hex(0x2B2B2B));
-    k.scene.decorate(k.emoji, 0x1F477, 760, 66, 32); // a builder's poster
+    board(p, {624, 42, 132, 46}, materials::steel, Color::hex(0xFFCB3D), font, {"Fix it", "yourself!"}, Color::hex(0x2B2B2B));
+    k.scene.decorate(k.emoji, 0x1F477, 778, 66, 26); // a builder's poster
 
-    pegboard(p, {232, line[3] - singleRow + 2, 560, singleRow - 4}, Color::hex(0xD9B27C));
-    shelfRun(k, "SSSSSSSSSSSS", 232, 792, line[3], materials::steel);
-    wallClock(p, 60, line[3] - 25, 22, materials::steel);
-    k.scene.decorate(k.emoji, 0x1F3D7, 160, line[3] - 25, 40); // a building-site poster
+    pegboard(p, {188, line[3] - singleRow + 2, 604, singleRow - 4}, Color::hex(0xD9B27C));
+    shelfRun(k, "SSSSSSSSSSSSS", 188, 792, line[3], materials::steel);
+    wallClock(p, 44, line[3] - 25, 22, materials::steel);
+    k.scene.decorate(k.emoji, 0x1F3D7, 130, line[3] - 25, 40); // a building-site poster
 
     counterFront(k, 432, [](float x, float y) {
         // Diamond plate.
@@ -379,21 +378,21 @@ void beachKiosk(Kit& k)
     for (size_t r : {1, 2, 4, 5})
         pileShelf(k, patterns[i++], 8, 792, line[r], materials::bamboo, materials::bamboo);
 
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[0], materials::bamboo);
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], materials::bamboo);
     // An opening onto the sea, where the seagull flies past.
-    const Box view{580, 40, 212, 50};
+    const Box view{620, 40, 172, 50};
     p.fill(rect(view.x, view.y, view.w, view.h), view, vertical(view.y, Color::hex(0x8FD8FF), view.y + 30, Color::hex(0xD8F4FF)));
     p.fill(rect(view.x, view.y + 30, view.w, 20), view, vertical(view.y + 30, Color::hex(0x2E9FD8), view.bottom(), Color::hex(0x67C7F0)));
     p.fill(rect(view.x, view.y + 44, view.w, 6), view, solid(Color::hex(0xF7E3B5)));
     p.stroke(rect(view.x, view.y, view.w, view.h), view, 4, solid(materials::bamboo.dark));
-    k.scene.spot("ambientAnim1", 640, 40);
+    k.scene.spot("ambientAnim1", 650, 40);
 
-    shelfRun(k, "SSSSSSSSSSSS", 232, 792, line[3], materials::bamboo);
+    shelfRun(k, "SSSSSSSSSSSSS", 188, 792, line[3], materials::bamboo);
     // A surfboard leaning against the wall.
-    const Shape board = ellipse(110, line[3] - 22, 90, 17);
-    p.shadow(board, {20, line[3] - 44, 180, 40}, 3, 3, Color::hex(0x2B1A10, 0.3f));
-    p.fill(board, {20, line[3] - 44, 180, 40}, vertical(line[3] - 40, Color::hex(0xFF8A65), line[3], Color::hex(0xE8505B)));
-    p.fill(intersect(board, rect(20, line[3] - 27, 180, 8)), {20, line[3] - 44, 180, 40}, solid(style::white));
+    const Shape board = ellipse(96, line[3] - 22, 80, 17);
+    p.shadow(board, {14, line[3] - 44, 164, 40}, 3, 3, Color::hex(0x2B1A10, 0.3f));
+    p.fill(board, {14, line[3] - 44, 164, 40}, vertical(line[3] - 40, Color::hex(0xFF8A65), line[3], Color::hex(0xE8505B)));
+    p.fill(intersect(board, rect(14, line[3] - 27, 164, 8)), {14, line[3] - 44, 164, 40}, solid(style::white));
 
     fillAll(p, 430, 600, vertical(430, Color::hex(0xF7E3B5), 600, Color::hex(0xE8C98A)));
     counterTop(p, 420, materials::bamboo);
@@ -425,11 +424,11 @@ void electronics(Kit& k)
     }
     const Color magenta = Color::hex(0xFF6BD5);
     for (size_t r : {2, 5}) {
-        glassShelf(p, r == 2 ? 236 : 8, r == 2 ? 792 : 566, line[r], magenta);
-        k.scene.goods("SSSSSSSSSSSS", r == 2 ? 238 : 10, r == 2 ? 790 : 564, line[r]);
+        glassShelf(p, r == 2 ? 186 : 8, r == 2 ? 792 : 614, line[r], magenta);
+        k.scene.goods("SSSSSSSSSSSSS", r == 2 ? 188 : 10, r == 2 ? 790 : 612, line[r]);
     }
     // Wall screens in the free places.
-    for (const Box& screen : {Box{16, line[2] - 48, 96, 46}, Box{122, line[2] - 48, 96, 46}, Box{590, line[5] - 48, 190, 46}}) {
+    for (const Box& screen : {Box{12, line[2] - 48, 78, 46}, Box{98, line[2] - 48, 78, 46}, Box{626, line[5] - 48, 160, 46}}) {
         p.shadow(rect(screen.x, screen.y, screen.w, screen.h), screen, 3, 3, Color::hex(0x000000, 0.4f));
         p.panel(screen, 3, solid(Color::hex(0x0B0F18)), Color::hex(0x3A4A66), 2);
         p.fill(rect(screen.x + 4, screen.y + 4, screen.w - 8, screen.h - 8), screen,
@@ -451,9 +450,9 @@ void cornerShop(Kit& k)
     k.scene.paintSign(k.shop.title, SignStyle::Board, Color::hex(0xC0392B), Color::hex(0xFFFFFF));
     const std::vector<float> line = shelfLines("SPPSPP");
     // The cuckoo clock hangs in a free column at the right of the top three rows.
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[0], materials::walnut);
-    board(p, {584, 43, 140, 46}, materials::walnut, Color::hex(0xFFFDF2), Font(style::titleFont, 15), {"Open every day", "7 till late"}, Color::hex(0xC0392B));
-    k.scene.spot("ambientAnim1", 744, 42);
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], materials::walnut);
+    board(p, {618, 43, 120, 46}, materials::walnut, Color::hex(0xFFFDF2), Font(style::titleFont, 15), {"Open daily", "7 till late"}, Color::hex(0xC0392B));
+    k.scene.spot("ambientAnim1", 736, 42);
     pileShelf(k, "TTTFTTTT", 8, 742, line[1], materials::walnut, materials::walnut);
     pileShelf(k, "TTTTTTFT", 8, 742, line[2], materials::walnut, materials::walnut);
     pileShelf(k, "FTTTTTTT", 8, 792, line[4], materials::walnut, materials::walnut);
@@ -461,7 +460,7 @@ void cornerShop(Kit& k)
 
     const Font font(style::titleFont, 15);
     board(p, {14, line[3] - 48, 150, 46}, materials::walnut, Color::hex(0xFFFFFF), font, {"Daily News", "sweets & stamps"}, style::ink);
-    shelfRun(k, "SSSSSSSSSSSS", 180, 792, line[3], materials::walnut);
+    shelfRun(k, "SSSSSSSSSSSSS", 180, 792, line[3], materials::walnut);
     // The first day's tutorial token sits on the news board, its speech bubble above it.
     k.scene.spot("hint_7", 146, line[3] - 40);
     k.scene.spot("hint_popup_bubble", 146 + 14 - 30, line[3] - 40 - 100);
@@ -477,11 +476,11 @@ void giftShop(Kit& k)
     Painter& p = k.p;
     k.scene.paintSign(k.shop.title, SignStyle::Ribbon, style::berry, Color::hex(0xFFFFFF));
     const std::vector<float> line = shelfLines("SPPSPP");
-    shelfRun(k, "SSSSSSSSSSSS", 8, 566, line[0], materials::oak);
+    shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], materials::oak);
     // The ornament stands on a small shelf of its own, the wall picture in the free column.
-    shelfBoard(p, 584, 724, line[0], materials::oak, 8);
-    bracket(p, 600, line[0] + 8, materials::oak);
-    bracket(p, 708, line[0] + 8, materials::oak);
+    shelfBoard(p, 620, 728, line[0], materials::oak, 8);
+    bracket(p, 634, line[0] + 8, materials::oak);
+    bracket(p, 714, line[0] + 8, materials::oak);
     const char* patterns[] = {"TTTTTFTT", "TFTTTTTT", "TTTFTTTT", "TTTTTTTF"};
     int i = 0;
     for (size_t r : {1, 2, 4, 5}) {
@@ -491,10 +490,10 @@ void giftShop(Kit& k)
             bracket(p, x, line[r] + 10, materials::oak);
         k.scene.goods(patterns[i++], 8, right, line[r]);
     }
-    shelfRun(k, "SSSSSSSSSSSS", 232, 792, line[3], materials::oak);
+    shelfRun(k, "SSSSSSSSSSSSS", 186, 792, line[3], materials::oak);
     const Font font(style::titleFont, 15);
-    board(p, {14, line[3] - 48, 150, 46}, materialOf(0xE84A7F), Color::hex(0xFFF6E3), font, {"My very own", "gift shop"}, style::berryDark);
-    k.scene.decorate(k.emoji, 0x1F337, 200, line[3] - 24, 28); // tulips by the board
+    board(p, {10, line[3] - 48, 140, 46}, materialOf(0xE84A7F), Color::hex(0xFFF6E3), font, {"My very own", "gift shop"}, style::berryDark);
+    k.scene.decorate(k.emoji, 0x1F337, 168, line[3] - 24, 24); // tulips by the board
     hideTokens(k, 12);
 }
 

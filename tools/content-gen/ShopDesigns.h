@@ -20,11 +20,13 @@ void designShop(ShopScene& scene, const Shop& shop, const EmojiFont& emoji);
 namespace myshop {
 // The wall picture hangs in a free column at the right end of the top three rows.
 constexpr int pictureX = 736, pictureY = 44, pictureW = 56, pictureH = 112;
-// Decorating mode: the instruction, the five slot buttons, the three options and "next".
-constexpr int captionX = 172, captionY = 402, captionW = 456, captionH = 48;
-constexpr int slotX = 12, slotY = 470, slotW = 64, slotH = 60, slotPitch = 66;
-constexpr int optionX = 350, optionY = 456, optionW = 112, optionH = 104, optionPitch = 114;
-constexpr int nextX = 694, nextY = 498, nextW = 100, nextH = 58;
+// Decorating mode: the instruction over the lowest shelf, the five slot buttons and the three
+// options over the counter, "next" between them and the rug, so that the plant, rug and pet
+// on the floor stay in view while the player chooses them.
+constexpr int captionX = 172, captionY = 348, captionW = 456, captionH = 48;
+constexpr int slotX = 474, slotY = 404, slotW = 64, slotH = 60, slotPitch = 65;
+constexpr int optionX = 476, optionY = 468, optionW = 104, optionH = 104, optionPitch = 106;
+constexpr int nextX = 356, nextY = 410, nextW = 100, nextH = 58;
 } // namespace myshop
 
 // The player's own shop (12) is drawn in layers that its decorations replace; these give the

@@ -247,7 +247,7 @@ void paintedEmoji(Painter& p, const EmojiFont& font, uint32_t codepoint, float c
 
 void shopSign(Painter& p, const Box& box, const std::string& title, SignStyle style, Color face, Color ink)
 {
-    const Font font(style::titleFont, title.size() > 14 ? 19 : 22);
+    const Font font(style::titleFont, title.size() > 14 || style == SignStyle::Ribbon ? 19 : 22);
     TextLook look;
     look.fill = solid(ink);
     const Shape body = roundedRect(box.x, box.y, box.w, box.h, style == SignStyle::Banner ? 2 : 7);
@@ -297,7 +297,9 @@ void shopSign(Painter& p, const Box& box, const std::string& title, SignStyle st
         look.fill = solid(ink);
         break;
     }
-    const float baseline = box.y + box.h / 2 + (font.ascent() - font.descent()) / 2.0f - (style == SignStyle::Ribbon ? 3 : 0);
+    // The ribbon's band is its upper part (the folds hang below it).
+    const float middle = style == SignStyle::Ribbon ? box.y + 2 + (box.h - 10) / 2 : box.y + box.h / 2;
+    const float baseline = middle + (font.ascent() - font.descent()) / 2.0f;
     p.text(font, title, box.x + box.w / 2, baseline, 1, look);
 }
 

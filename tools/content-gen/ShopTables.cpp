@@ -214,6 +214,29 @@ SpriteTable previewTable(const SpriteTable& shopTable, const Shop& shop)
     return preview;
 }
 
+SpriteTable decoratingPreviewTable(const SpriteTable& shopTable)
+{
+    SpriteTable preview;
+    for (const SpriteEntry& e : shopTable.entries()) {
+        SpriteEntry out = e;
+        if (e.className == "ShopItemSprite") {
+            out.className = "Sprite";
+            out.numbers.resize(2);
+        } else if (e.name.rfind("myshop_upgrade_", 0) == 0) {
+            if (e.name.back() != '2')
+                continue;
+        } else if (e.name == "txtbox2") {
+            out.numbers[4] = 0; // the first day's instruction
+        } else if (e.name.rfind("btnupgrade", 0) == 0 || e.name.rfind("upgrade7-", 0) == 0 || e.name == "nextbutton") {
+            out.numbers[7] = 1;
+        } else if (!e.shownAtStart) {
+            continue;
+        }
+        preview.add(out);
+    }
+    return preview;
+}
+
 std::string previewWishName(int shop, int n) { return "PREVIEW_WISH_" + std::to_string(shop) + "_" + std::to_string(n); }
 
 std::string previewWishText(const Shop& shop, int n)

@@ -18,6 +18,10 @@ SpriteTable shopTable(const Shop& shop, const ShopScene& scene, const std::vecto
 // round hides at set-up, with three customers and their wishes (texts "PREVIEW_WISH" 1 to 3).
 SpriteTable previewTable(const SpriteTable& shopTable, const Shop& shop);
 
+// The player's own shop on the first decorating day, for the preview package: every slot
+// furnished with its second option, the day's instruction and the decorating buttons shown.
+SpriteTable decoratingPreviewTable(const SpriteTable& shopTable);
+
 // The text item of a preview customer's wish n (1 to 3) and its text (1, 2 or 3 of an item).
 std::string previewWishName(int shop, int n);
 std::string previewWishText(const Shop& shop, int n);

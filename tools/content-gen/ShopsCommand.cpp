@@ -102,7 +102,8 @@ void keepTable(const std::string& path, const std::string& text, bool write)
 }
 
 // A preview package's tables: a harness menu whose buttons open and close every shop.
-void writePreviewPackage(const std::string& dir, const std::string& tablesDir, const std::vector<Shop>& shops, const std::vector<SpriteTable>& tables)
+void writePreviewPackage(const std::string& dir, const std::string& tablesDir, const std::vector<Shop>& shops, const std::vector<SpriteTable>& tables,
+                         const SpriteTable& decorating)
 {
     std::filesystem::create_directories(dir);
     std::ofstream list(dir + ".list", std::ios::trunc);
@@ -124,6 +125,9 @@ void writePreviewPackage(const std::string& dir, const std::string& tablesDir, c
             list << "--text\n" << wish << "=" << dir << "/" << wish << ".txt\n";
         }
     }
+    menu << "Shop12Decorating DialogSprite:+Shop12DecoratingPreview 0 0 800 600 0 1\n";
+    writeText(dir + "/Shop12DecoratingPreview.txt", decorating.text("; Preview of Shop12 on its first decorating day.\n"));
+    list << "Shop12DecoratingPreview=" << dir << "/Shop12DecoratingPreview.txt\n";
     // The round's pages over the shops, as the game shows them (without their game code, every
     // title of a page shows; the one of a day with gold is on top).
     const char* pages[][2] = {{"HowToPlayDlg", "90 60 620 480"}, {"HintsDlg", "160 120 480 360"}, {"RoundCompleteDlg", "90 60 620 480"},
@@ -138,6 +142,7 @@ void writePreviewPackage(const std::string& dir, const std::string& tablesDir, c
         menu << "close_Shop" << shop.number << " RectButtonSprite " << (shop.number - 1) * 32 << " 590 30 10 1\n";
     for (int i = 0; i < 4; ++i)
         menu << "close_" << pages[i][0] << " RectButtonSprite " << 400 + i * 32 << " 590 30 10 1\n";
+    menu << "close_Shop12Decorating RectButtonSprite 528 590 30 10 1\n";
     menu << "<end>\n";
     writeText(dir + "/ShopPreviewMenu.txt", menu.str());
     writeText(dir + "/datfile.txt", "; The shop previews.\n<sprites>\nShopPreview HarnessDialog:+ShopPreviewMenu 0 0 800 600\n<end>\n");
@@ -164,6 +169,7 @@ int makeShops(const std::string& outDir, const std::string& listPath, const std:
 
     std::filesystem::create_directories(outDir + "/preview");
     std::vector<SpriteTable> previews;
+    SpriteTable decorating;
     for (const Shop& shop : shops) {
         ShopScene scene(shop.number);
         designShop(scene, shop, emoji);
@@ -173,13 +179,15 @@ int makeShops(const std::string& outDir, const std::string& listPath, const std:
         const SpriteTable table = shopTable(shop, scene, items);
         keepTable(tablesDir + "/Shop" + std::to_string(shop.number) + ".txt", table.text(tableHeader(shop)), writeTables);
         previews.push_back(previewTable(table, shop));
+        if (shop.number == 12)
+            decorating = decoratingPreviewTable(table);
 
         // A composed picture of the preview, to look at without running the game.
         Picture composed(800, 600);
         previews.back().compose(composed, [&](const std::string& name) -> const Picture& { return pictures(name); });
         writePng(outDir + "/preview/" + shopBackgroundName(shop.number) + ".png", composed);
     }
-    writePreviewPackage(outDir + "/preview", tablesDir, shops, previews);
+    writePreviewPackage(outDir + "/preview", tablesDir, shops, previews, decorating);
     return 0;
 }
 
