@@ -51,7 +51,10 @@ ShopTable readShopTable(int shop)
     return table;
 }
 
-int typeOf(const std::string& text) { return text.back() - '0'; }
+int typeOf(const std::string& text)
+{
+    return text.back() - '0';
+}
 
 // One group of goods as the round's catalogue holds it.
 struct Group {
@@ -84,7 +87,8 @@ std::vector<Group> groupsOf(const ShopTable& table, const Shop& shop)
 // Returns the number of customers who found no fresh wish in the first pass under the quotas.
 int customersWithoutFreshWish(const std::vector<Group>& groups, unsigned seed)
 {
-    static const int quotas[6][5] = {{0}, {0, 9, 7, 4, 0}, {0, 7, 9, 6, 3}, {2, 5, 8, 8, 6}, {2, 4, 5, 8, 7}, {2, 4, 5, 7, 8}};
+    static const int quotas[6][5]
+        = {{0}, {0, 9, 7, 4, 0}, {0, 7, 9, 6, 3}, {2, 5, 8, 8, 6}, {2, 4, 5, 8, 7}, {2, 4, 5, 7, 8}};
     std::mt19937 random(seed);
     auto below = [&](int n) { return int(random() % unsigned(n)); };
     const size_t count = groups.size();
@@ -100,10 +104,12 @@ int customersWithoutFreshWish(const std::vector<Group>& groups, unsigned seed)
         std::vector<std::vector<bool>> visible(count);
         int hardHidden = 0;
         for (size_t g = 0; g < count; ++g) {
-            const int handedOver = int(std::count_if(found[g].begin(), found[g].end(), [](int d) { return d != 0; }));
+            const int handedOver
+                = int(std::count_if(found[g].begin(), found[g].end(), [](int d) { return d != 0; }));
             const bool hidden = day == 1 && groups[g].type > 2 && hardHidden++ < 18;
             for (int m = 0; m < groups[g].copies; ++m)
-                visible[g].push_back(!hidden && (handedOver == 0 || handedOver == groups[g].copies || found[g][size_t(m)] == 0));
+                visible[g].push_back(!hidden
+                    && (handedOver == 0 || handedOver == groups[g].copies || found[g][size_t(m)] == 0));
         }
         std::vector<bool> used(count, false);
         for (int arrived = 0; arrived < 15; ++arrived) {
@@ -118,7 +124,8 @@ int customersWithoutFreshWish(const std::vector<Group>& groups, unsigned seed)
                 if (copies == 1) {
                     if (visible[g][0] && (day < 2 || wished[g][0] != day - 1) && found[g][0] == 0)
                         members.push_back(0);
-                } else if (day < 2 || std::find(wished[g].begin(), wished[g].end(), day - 1) == wished[g].end()) {
+                } else if (day < 2
+                    || std::find(wished[g].begin(), wished[g].end(), day - 1) == wished[g].end()) {
                     for (size_t m = 0; m < size_t(copies); ++m) {
                         const bool again = found[g][m] != 0;
                         if (visible[g][m] && (!again || (arrived >= 5 && quota[0] > 0))) {
@@ -160,7 +167,8 @@ TEST(ShopTables, GoodsStandWhereThePlayerSeesAndClicksThem)
             numbers.insert(item.number);
             kinds.insert(item.kind);
             ASSERT_GE(item.kind, 1);
-            ASSERT_LE(item.kind, int(shop.items.size())) << "item_" << item.number << " names no catalogue text";
+            ASSERT_LE(item.kind, int(shop.items.size()))
+                << "item_" << item.number << " names no catalogue text";
             types.insert(typeOf(shop.items[size_t(item.kind - 1)].text));
             // Clicks count from y 31 to 514; below y 398 the customers' thought bubbles stand.
             EXPECT_GE(item.y, 31) << "item_" << item.number;
@@ -175,7 +183,8 @@ TEST(ShopTables, GoodsStandWhereThePlayerSeesAndClicksThem)
         for (int n = 1; n <= 6; ++n)
             EXPECT_TRUE(table.names.count("hint_" + std::to_string(n)));
         EXPECT_EQ(table.names.count("hint_7"), shop.number == 11 ? 1u : 0u);
-        EXPECT_EQ(table.names.count("ambientAnim1"), shop.number == 4 || shop.number == 9 || shop.number == 11 ? 1u : 0u);
+        EXPECT_EQ(table.names.count("ambientAnim1"),
+            shop.number == 4 || shop.number == 9 || shop.number == 11 ? 1u : 0u);
     }
 }
 
@@ -222,7 +231,8 @@ TEST(ShopScene, LaysOutGoodsEvenlyAndPlacesEveryGroup)
     EXPECT_LT(pile[0].y, pile[1].y) << "the back item of a pile comes first";
     EXPECT_EQ(pile[1].y, pile[2].y);
 
-    const std::map<int, Pile> tooMany{{1, Pile::Five}, {2, Pile::Three}, {3, Pile::Single}, {4, Pile::Single}};
+    const std::map<int, Pile> tooMany{
+        {1, Pile::Five}, {2, Pile::Three}, {3, Pile::Single}, {4, Pile::Single}};
     try {
         placeGoods(scene, tooMany);
         ADD_FAILURE() << "a group without a place was accepted";
@@ -239,11 +249,12 @@ TEST(ShopTables, TheBuildRefusesATableThatDriftedFromItsDesign)
     std::filesystem::create_directories(folder + "/tables");
     for (int shop = 1; shop <= 12; ++shop)
         std::filesystem::copy_file(Source + "/tables/Shop" + std::to_string(shop) + ".txt",
-                                   folder + "/tables/Shop" + std::to_string(shop) + ".txt");
+            folder + "/tables/Shop" + std::to_string(shop) + ".txt");
     std::ofstream(folder + "/tables/Shop1.txt", std::ios::app) << "; an edit by hand\n";
     const std::string build = KIPTO2_CONTENT_BUILD;
-    const std::string command = std::string(KIPTO2_CONTENT_GEN) + " shops " + folder + "/out " + folder + "/out.list " + Source + "/items.txt "
-                                + build + "/ui " + build + "/items " + folder + "/tables 2>" + folder + "/errors.txt";
+    const std::string command = std::string(KIPTO2_CONTENT_GEN) + " shops " + folder + "/out " + folder
+        + "/out.list " + Source + "/items.txt " + build + "/ui " + build + "/items " + folder + "/tables 2>"
+        + folder + "/errors.txt";
     EXPECT_NE(std::system(command.c_str()), 0);
     std::ifstream errors(folder + "/errors.txt");
     const std::string text((std::istreambuf_iterator<char>(errors)), std::istreambuf_iterator<char>());

@@ -28,20 +28,6 @@ std::vector<uint8_t> readRgba(const std::string& path, int& w, int& h)
     return rgba;
 }
 
-Picture readPicture(const std::string& path)
-{
-    int w = 0, h = 0;
-    const std::vector<uint8_t> rgba = readRgba(path, w, h);
-    Picture out(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const uint8_t* p = &rgba[(size_t(y) * size_t(w) + size_t(x)) * 4];
-            const float a = p[3] / 255.0f;
-            out.ref(x, y) = {p[0] / 255.0f * a, p[1] / 255.0f * a, p[2] / 255.0f * a, a};
-        }
-    return out;
-}
-
 class Gallery {
 public:
     Gallery(std::string uiDir, std::string itemsDir, std::string textsDir)
@@ -107,7 +93,7 @@ private:
         auto found = cache_.find(name);
         if (found == cache_.end()) {
             const bool item = name.rfind("item", 0) == 0;
-            found = cache_.emplace(name, readPicture((item ? itemsDir_ : uiDir_) + "/" + name + ".png")).first;
+            found = cache_.emplace(name, readPng((item ? itemsDir_ : uiDir_) + "/" + name + ".png")).first;
         }
         return found->second;
     }

@@ -5,6 +5,8 @@
 
 #include <png.h>
 
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace contentgen {
@@ -66,6 +68,24 @@ bool decodePng(const std::vector<uint8_t>& bytes, int& width, int& height, std::
         rgba[i * 4 + 3] = uint8_t(argb >> 24);
     }
     return true;
+}
+
+Picture readPng(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int w = 0, h = 0;
+    std::vector<uint8_t> rgba;
+    if (!decodePng(bytes, w, h, rgba))
+        throw std::runtime_error("cannot read the picture " + path);
+    Picture out(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const uint8_t* p = &rgba[(size_t(y) * size_t(w) + size_t(x)) * 4];
+            const float a = p[3] / 255.0f;
+            out.ref(x, y) = {p[0] / 255.0f * a, p[1] / 255.0f * a, p[2] / 255.0f * a, a};
+        }
+    return out;
 }
 
 } // namespace contentgen

@@ -18,5 +18,7 @@ void writePng(const std::string& path, const Picture& picture);
 // Decodes a PNG with the engine's decoder into 8-bit RGBA; false when the game could not
 // read it either.
 bool decodePng(const std::vector<uint8_t>& bytes, int& width, int& height, std::vector<uint8_t>& rgba);
+// A PNG file as a picture; throws std::runtime_error when it cannot be read.
+Picture readPng(const std::string& path);
 
 } // namespace contentgen

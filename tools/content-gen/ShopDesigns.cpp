@@ -18,9 +18,15 @@ using namespace shoplayout;
 
 namespace {
 
-Shape rect(float x, float y, float w, float h) { return roundedRect(x, y, w, h, 0); }
+Shape rect(float x, float y, float w, float h)
+{
+    return roundedRect(x, y, w, h, 0);
+}
 
-void fillAll(Painter& p, float y0, float y1, const Paint& paint) { p.fill(rect(-2, y0, width + 4, y1 - y0), {0, y0, float(width), y1 - y0}, paint); }
+void fillAll(Painter& p, float y0, float y1, const Paint& paint)
+{
+    p.fill(rect(-2, y0, width + 4, y1 - y0), {0, y0, float(width), y1 - y0}, paint);
+}
 
 // The shelf lines of the rows, top down: 'S' a row of single items, 'P' a row of piles.
 std::vector<float> shelfLines(const std::string& rows)
@@ -52,13 +58,40 @@ void shelfRun(Kit& k, const std::string& pattern, float x0, float x1, float line
     k.scene.goods(pattern, x0 + 2, x1 - 2, line);
 }
 
-// A row of piles on a board between two posts.
-void pileShelf(Kit& k, const std::string& pattern, float x0, float x1, float line, const Material& board, const Material& posts)
+// A shelf board between two posts, from x0 to x1, its top on the shelf line.
+void postedBoard(Painter& p, float x0, float x1, float line, const Material& board, const Material& posts)
 {
-    upright(k.p, x0 - 6, line - pileRow - 2, line + 10, 10, posts);
-    upright(k.p, x1 - 4, line - pileRow - 2, line + 10, 10, posts);
-    shelfBoard(k.p, x0 + 2, x1 - 2, line, board, 10);
+    upright(p, x0 - 6, line - pileRow - 2, line + 10, 10, posts);
+    upright(p, x1 - 4, line - pileRow - 2, line + 10, 10, posts);
+    shelfBoard(p, x0 + 2, x1 - 2, line, board, 10);
+}
+
+// A row of piles on a posted board.
+void pileShelf(Kit& k, const std::string& pattern, float x0, float x1, float line, const Material& board,
+    const Material& posts)
+{
+    postedBoard(k.p, x0, x1, line, board, posts);
     k.scene.goods(pattern, x0 + 4, x1 - 4, line);
+}
+
+// The full-width rows of piles of a room: each listed row gets its fixture (drawn at the row's
+// shelf line) and the goods of its pattern.
+void pileRows(Kit& k, const std::vector<float>& line, std::initializer_list<size_t> rows,
+    std::initializer_list<const char*> patterns, const std::function<void(float)>& fixture)
+{
+    auto pattern = patterns.begin();
+    for (size_t r : rows) {
+        fixture(line[r]);
+        k.scene.goods(*pattern++, 12, 788, line[r]);
+    }
+}
+
+// A pallet rack: steel posts and an orange beam.
+void palletRack(Painter& p, float line)
+{
+    upright(p, 2, line - pileRow - 2, line + 10, 9, materials::steel);
+    upright(p, 789, line - pileRow - 2, line + 10, 9, materials::steel);
+    rackBeam(p, 10, 790, line, materials::orangeSteel);
 }
 
 void counterFront(Kit& k, float top, const Paint& front, const Material& trim)
@@ -82,8 +115,11 @@ void hideTokens(Kit& k, int seed)
     }
 }
 
-
-Material materialOf(uint32_t mid) { const Color c = Color::hex(mid); return {c.lighter(0.3f), c, c.darker(0.5f)}; }
+Material materialOf(uint32_t mid)
+{
+    const Color c = Color::hex(mid);
+    return {c.lighter(0.3f), c, c.darker(0.5f)};
+}
 
 // --- 1 Grocery: a market hall with tiled walls, a striped awning and produce stands.
 void grocery(Kit& k)
@@ -97,13 +133,12 @@ void grocery(Kit& k)
 
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], materials::oak);
     const Font chalk(style::titleFont, 15);
-    board(p, {620, 43, 144, 46}, materials::walnut, Color::hex(0x33413A), chalk, {"Fresh today!", "picked this morning"}, Color::hex(0xFFFDE8));
+    board(p, {620, 43, 144, 46}, materials::walnut, Color::hex(0x33413A), chalk,
+        {"Fresh today!", "picked this morning"}, Color::hex(0xFFFDE8));
     k.scene.decorate(k.emoji, 0x1F33B, 781, 66, 26); // sunflowers in a jar
 
-    const char* patterns[] = {"TTTFTTTT", "TTTTTTFT", "TFTTTTTT", "TTTTTFTT"};
-    int i = 0;
-    for (size_t r : {1, 2, 4, 5})
-        pileShelf(k, patterns[i++], 8, 792, line[r], tier, materials::oak);
+    pileRows(k, line, {1, 2, 4, 5}, {"TTTFTTTT", "TTTTTTFT", "TFTTTTTT", "TTTTTFTT"},
+        [&](float y) { postedBoard(p, 8, 792, y, tier, materials::oak); });
 
     shelfRun(k, "SSSSSSS", 8, 334, line[3], materials::oak);
     window(p, {348, line[3] - 56, 130, 56}, materials::white, Color::hex(0x8ED6FF), Color::hex(0xDDF4FF));
@@ -123,14 +158,13 @@ void bakery(Kit& k)
     awning(p, -4, 804, 0, 14, Color::hex(0xF28DB0), Color::hex(0xFFFFFF), 24);
     k.scene.paintSign(k.shop.title, SignStyle::Board, Color::hex(0xF7A8C2), Color::hex(0x6E2B45));
     const std::vector<float> line = shelfLines("PSPPSP");
-    const char* patterns[] = {"TTFTTTTT", "TTTTFTTT", "FTTTTTTT", "TTTTTTTF"};
-    int i = 0;
-    for (size_t r : {0, 2, 3, 5})
-        pileShelf(k, patterns[i++], 8, 792, line[r], materials::walnut, materials::walnut);
+    pileRows(k, line, {0, 2, 3, 5}, {"TTFTTTTT", "TTTTFTTT", "FTTTTTTT", "TTTTTTTF"},
+        [&](float y) { postedBoard(p, 8, 792, y, materials::walnut, materials::walnut); });
 
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[1], materials::white);
     const Font menu(style::titleFont, 15);
-    board(p, {622, line[1] - 48, 140, 46}, materials::walnut, Color::hex(0x3A2F2A), menu, {"Café", "coffee & a smile"}, Color::hex(0xFFE7F0));
+    board(p, {622, line[1] - 48, 140, 46}, materials::walnut, Color::hex(0x3A2F2A), menu,
+        {"Café", "coffee & a smile"}, Color::hex(0xFFE7F0));
     k.scene.decorate(k.emoji, 0x1F337, 780, line[1] - 24, 26); // tulips on the shelf
 
     window(p, {14, line[4] - 52, 140, 52}, materials::white, Color::hex(0xFFC7D9), Color::hex(0xFFF1E0));
@@ -140,7 +174,8 @@ void bakery(Kit& k)
 
     counterFront(k, 432, stripes(Color::hex(0xFFFFFF), Color::hex(0xF7B9CF), 30, true), materials::walnut);
     // The glass front of the cake counter.
-    p.fill(roundedRect(40, 456, 720, 86, 8), {40, 456, 720, 86}, vertical(456, Color::hex(0xE8FBFF, 0.75f), 542, Color::hex(0xB8E6F2, 0.6f)));
+    p.fill(roundedRect(40, 456, 720, 86, 8), {40, 456, 720, 86},
+        vertical(456, Color::hex(0xE8FBFF, 0.75f), 542, Color::hex(0xB8E6F2, 0.6f)));
     p.stroke(roundedRect(40, 456, 720, 86, 8), {40, 456, 720, 86}, 2, solid(Color::hex(0x8CC7D6)));
     hideTokens(k, 2);
 }
@@ -154,28 +189,28 @@ void toyShop(Kit& k)
     k.scene.paintSign(k.shop.title, SignStyle::Banner, Color::hex(0xE8505B), Color::hex(0xFFFFFF));
     const std::vector<float> line = shelfLines("PPSPPS");
     const uint32_t colours[] = {0xE8505B, 0xFFB300, 0x3F9BE8, 0x4CB944};
-    const char* patterns[] = {"TTTTFTTT", "TFTTTTTT", "TTTTTTFT", "TTFTTTTT"};
-    int i = 0;
-    for (size_t r : {0, 1, 3, 4}) {
-        const Material board = materialOf(colours[i]);
-        pileShelf(k, patterns[i], 8, 792, line[r], board, materials::white);
-        ++i;
-    }
+    int row = 0;
+    pileRows(k, line, {0, 1, 3, 4}, {"TTTTFTTT", "TFTTTTTT", "TTTTTTFT", "TTFTTTTT"},
+        [&](float y) { postedBoard(p, 8, 792, y, materialOf(colours[row++]), materials::white); });
     shelfRun(k, "SSSSSSSSSSSSS", 178, 792, line[2], materialOf(0x9C6ADE));
     // A rainbow painted on the wall at the left end of the middle row.
     const float cx = 116, cy = line[2] - 2;
     const uint32_t bands[] = {0xE8505B, 0xFF9F1C, 0xFFD23F, 0x5CC44E, 0x48B4F0, 0x9C6ADE};
     for (int b = 0; b < 6; ++b)
-        p.fill(intersect(subtract(circle(cx, cy, 50.0f - b * 5), circle(cx, cy, 45.0f - b * 5)), roundedRect(0, 0, 800, cy, 0)),
-               {cx - 52, cy - 52, 104, 52}, solid(Color::hex(bands[b])));
+        p.fill(intersect(subtract(circle(cx, cy, 50.0f - b * 5), circle(cx, cy, 45.0f - b * 5)),
+                   roundedRect(0, 0, 800, cy, 0)),
+            {cx - 52, cy - 52, 104, 52}, solid(Color::hex(bands[b])));
     for (float x : {cx - 44, cx + 44}) // a cloud at each foot of the rainbow
-        p.fill(unite(unite(circle(x - 8, cy - 5, 8), circle(x + 6, cy - 7, 10)), roundedRect(x - 16, cy - 8, 34, 8, 4)), {x - 20, cy - 20, 40, 20},
-               solid(Color::hex(0xFFFFFF)));
+        p.fill(unite(unite(circle(x - 8, cy - 5, 8), circle(x + 6, cy - 7, 10)),
+                   roundedRect(x - 16, cy - 8, 34, 8, 4)),
+            {x - 20, cy - 20, 40, 20}, solid(Color::hex(0xFFFFFF)));
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[5], materialOf(0xFF7BAC));
     const Font font(style::titleFont, 16);
-    board(p, {622, line[5] - 48, 140, 46}, materialOf(0x3F9BE8), Color::hex(0xFFFDF2), font, {"Play with us!", "toys for all ages"}, style::berryDark);
+    board(p, {622, line[5] - 48, 140, 46}, materialOf(0x3F9BE8), Color::hex(0xFFFDF2), font,
+        {"Play with us!", "toys for all ages"}, style::berryDark);
     k.scene.decorate(k.emoji, 0x1F3A8, 780, line[5] - 24, 26); // a painting set
-    counterFront(k, 432, checker(Color::hex(0xFFE9A8), Color::hex(0xBFE3F7), 40, 0, 432), materialOf(0xE8505B));
+    counterFront(
+        k, 432, checker(Color::hex(0xFFE9A8), Color::hex(0xBFE3F7), 40, 0, 432), materialOf(0xE8505B));
     hideTokens(k, 3);
 }
 
@@ -193,10 +228,8 @@ void gardenCentre(Kit& k)
     const std::vector<float> line = shelfLines("SPPSPP");
     const Material bench = materials::pine;
     const Material legs = materialOf(0x3E8E4A);
-    const char* patterns[] = {"TTTTTTTF", "TTFTTTTT", "TTTTFTTT", "FTTTTTTT"};
-    int i = 0;
-    for (size_t r : {1, 2, 4, 5})
-        pileShelf(k, patterns[i++], 8, 792, line[r], bench, legs);
+    pileRows(k, line, {1, 2, 4, 5}, {"TTTTTTTF", "TTFTTTTT", "TTTTFTTT", "FTTTTTTT"},
+        [&](float y) { postedBoard(p, 8, 792, y, bench, legs); });
 
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], bench);
     // A window in the glass wall; the butterfly of the ambient animation flutters there.
@@ -204,7 +237,8 @@ void gardenCentre(Kit& k)
     k.scene.spot("ambientAnim1", 660, 40);
 
     const Font font(style::titleFont, 15);
-    board(p, {14, line[3] - 48, 150, 46}, materials::oak, Color::hex(0xF4E9C8), font, {"Plants & seeds", "grow something!"}, Color::hex(0x2F7F2A));
+    board(p, {14, line[3] - 48, 150, 46}, materials::oak, Color::hex(0xF4E9C8), font,
+        {"Plants & seeds", "grow something!"}, Color::hex(0x2F7F2A));
     shelfRun(k, "SSSSSSSSSSSSS", 180, 792, line[3], bench);
 
     fillAll(p, 430, 600, vertical(430, Color::hex(0x8FD86B), 600, Color::hex(0x5FB247)));
@@ -223,25 +257,21 @@ void sportsShop(Kit& k)
     bunting(p, -10, 810, 1, 12, {Color::hex(0x1F4E9A), style::white, Color::hex(0xF28C1C)});
     k.scene.paintSign(k.shop.title, SignStyle::Metal, Color::hex(0x2A4069), Color::hex(0xFFFFFF));
     const std::vector<float> line = shelfLines("PPSPPS");
-    const char* patterns[] = {"TTTFTTTT", "TTTTTTTF", "TFTTTTTT", "TTTTTFTT"};
-    int i = 0;
-    for (size_t r : {0, 1, 3, 4}) {
-        upright(p, 2, line[r] - pileRow - 2, line[r] + 10, 9, materials::steel);
-        upright(p, 789, line[r] - pileRow - 2, line[r] + 10, 9, materials::steel);
-        rackBeam(p, 10, 790, line[r], materials::orangeSteel);
-        k.scene.goods(patterns[i++], 14, 786, line[r]);
-    }
+    pileRows(k, line, {0, 1, 3, 4}, {"TTTFTTTT", "TTTTTTTF", "TFTTTTTT", "TTTTTFTT"},
+        [&](float y) { palletRack(p, y); });
     for (size_t r : {2, 5})
         pegboard(p, {8, line[r] - singleRow + 1, 606, singleRow - 4}, Color::hex(0xE8D2A8));
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[2], materials::steel);
     const Font font(style::titleFont, 20);
-    board(p, {626, line[2] - 48, 130, 46}, materials::navy, Color::hex(0x1F2D44), font, {"GO TEAM!"}, style::gold);
+    board(p, {626, line[2] - 48, 130, 46}, materials::navy, Color::hex(0x1F2D44), font, {"GO TEAM!"},
+        style::gold);
     k.scene.decorate(k.emoji, 0x1F4CB, 778, line[2] - 24, 26); // the coach's clipboard
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[5], materials::steel);
     wallClock(p, 662, line[5] - 25, 22, materials::steel);
     k.scene.decorate(k.emoji, 0x1F3DF, 744, line[5] - 25, 40); // a stadium poster
 
-    counterFront(k, 432, planks(Color::hex(0x2A4069), Color::hex(0x15213A), 40, 0, true), materials::orangeSteel);
+    counterFront(
+        k, 432, planks(Color::hex(0x2A4069), Color::hex(0x15213A), 40, 0, true), materials::orangeSteel);
     hideTokens(k, 5);
 }
 
@@ -254,10 +284,8 @@ void fashionBoutique(Kit& k)
     k.scene.paintSign(k.shop.title, SignStyle::Ribbon, Color::hex(0xE84A7F), Color::hex(0xFFFFFF));
     const std::vector<float> line = shelfLines("SPPSPP");
     const Material gold = Material::of(0xFFE7A0, 0xE6BE5A, 0x9A7422);
-    const char* patterns[] = {"TTTTTFTT", "FTTTTTTT", "TTTFTTTT", "TTTTTTFT"};
-    int i = 0;
-    for (size_t r : {1, 2, 4, 5})
-        pileShelf(k, patterns[i++], 8, 792, line[r], materials::white, gold);
+    pileRows(k, line, {1, 2, 4, 5}, {"TTTTTFTT", "FTTTTTTT", "TTTFTTTT", "TTTTTTFT"},
+        [&](float y) { postedBoard(p, 8, 792, y, materials::white, gold); });
 
     // The top row hangs on a rail.
     hangingRail(p, 10, 612, line[0] - singleRow + 4, gold);
@@ -273,7 +301,8 @@ void fashionBoutique(Kit& k)
 
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[3], materials::white);
     const Font font(style::titleFont, 15);
-    board(p, {622, line[3] - 48, 136, 46}, gold, Color::hex(0xFFFFFF), font, {"New season", "looks for you"}, style::berryDark);
+    board(p, {622, line[3] - 48, 136, 46}, gold, Color::hex(0xFFFFFF), font, {"New season", "looks for you"},
+        style::berryDark);
     k.scene.decorate(k.emoji, 0x1F483, 778, line[3] - 24, 26); // a dancer poster
 
     counterFront(k, 432, stripes(Color::hex(0xFFFFFF), Color::hex(0xF6C2D3), 44, true), gold);
@@ -289,35 +318,40 @@ void musicAndArts(Kit& k)
         pendantLamp(p, x, -2, 20, 30, Color::hex(0x2F2F38));
     k.scene.paintSign(k.shop.title, SignStyle::Neon, Color::hex(0x2A1F35), Color::hex(0xFF7BD5));
     const std::vector<float> line = shelfLines("PSPPSP");
-    const char* patterns[] = {"TTTTTTFT", "TTFTTTTT", "TTTTTFTT", "TFTTTTTT"};
-    int i = 0;
-    for (size_t r : {0, 2, 3, 5})
-        pileShelf(k, patterns[i++], 8, 792, line[r], materials::walnut, materials::walnut);
+    pileRows(k, line, {0, 2, 3, 5}, {"TTTTTTFT", "TTFTTTTT", "TTTTTFTT", "TFTTTTTT"},
+        [&](float y) { postedBoard(p, 8, 792, y, materials::walnut, materials::walnut); });
 
     shelfRun(k, "SSSSSSSSSSSSS", 186, 792, line[1], materials::walnut);
     const Font font(style::titleFont, 15);
-    board(p, {10, line[1] - 48, 140, 46}, materialOf(0xFF7BD5), Color::hex(0x2A1F35), font, {"Open mic", "every Friday!"}, Color::hex(0xFFE9FA));
+    board(p, {10, line[1] - 48, 140, 46}, materialOf(0xFF7BD5), Color::hex(0x2A1F35), font,
+        {"Open mic", "every Friday!"}, Color::hex(0xFFE9FA));
     k.scene.decorate(k.emoji, 0x1F57A, 168, line[1] - 24, 26); // a dancer on the poster wall
 
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[4], materials::walnut);
     // An easel with a small painting.
     const float ex = 676, ey = line[4] - 48;
     for (float dx : {-22.0f, 22.0f})
-        p.fill(polygon({{ex + dx * 0.3f - 2, ey}, {ex + dx * 0.3f + 2, ey}, {ex + dx + 2, ey + 48}, {ex + dx - 2, ey + 48}}), {ex - 30, ey, 60, 50},
-               solid(materials::walnut.mid));
-    p.panel({ex - 30, ey + 2, 60, 36}, 2, vertical(ey, Color::hex(0xBFE6FF), ey + 38, Color::hex(0x9FE08A)), materials::oak.dark, 2);
+        p.fill(polygon({{ex + dx * 0.3f - 2, ey}, {ex + dx * 0.3f + 2, ey}, {ex + dx + 2, ey + 48},
+                   {ex + dx - 2, ey + 48}}),
+            {ex - 30, ey, 60, 50}, solid(materials::walnut.mid));
+    p.panel({ex - 30, ey + 2, 60, 36}, 2, vertical(ey, Color::hex(0xBFE6FF), ey + 38, Color::hex(0x9FE08A)),
+        materials::oak.dark, 2);
     p.fill(circle(ex + 14, ey + 12, 5), {ex, ey, 30, 30}, solid(style::gold));
     k.scene.decorate(k.emoji, 0x1F3AA, 758, line[4] - 24, 32); // a circus poster
 
-    counterFront(k, 432, [](float x, float y) {
-        // Piano keys: white keys with black keys in the upper part.
-        const float u = std::fmod(x, 40.0f);
-        const int key = int(std::floor(x / 40.0f)) % 7;
-        const bool black = y < 520 && (u < 12 || u > 28) && key != 2 && key != 6 && !(u < 12 && (key == 0 || key == 3));
-        if (black)
-            return Color::hex(0x1E1A22);
-        return u < 1.5f ? Color::hex(0x9E958A) : Color::hex(0xFFFDF8);
-    }, materials::walnut);
+    counterFront(
+        k, 432,
+        [](float x, float y) {
+            // Piano keys: white keys with black keys in the upper part.
+            const float u = std::fmod(x, 40.0f);
+            const int key = int(std::floor(x / 40.0f)) % 7;
+            const bool black = y < 520 && (u < 12 || u > 28) && key != 2 && key != 6
+                && !(u < 12 && (key == 0 || key == 3));
+            if (black)
+                return Color::hex(0x1E1A22);
+            return u < 1.5f ? Color::hex(0x9E958A) : Color::hex(0xFFFDF8);
+        },
+        materials::walnut);
     hideTokens(k, 7);
 }
 
@@ -331,18 +365,13 @@ void hardwareStore(Kit& k)
     });
     k.scene.paintSign(k.shop.title, SignStyle::Metal, Color::hex(0xFFCB3D), Color::hex(0x2B2B2B));
     const std::vector<float> line = shelfLines("SPPSPP");
-    const char* patterns[] = {"TFTTTTTT", "TTTTTTFT", "TTTFTTTT", "TTTTTTTF"};
-    int i = 0;
-    for (size_t r : {1, 2, 4, 5}) {
-        upright(p, 2, line[r] - pileRow - 2, line[r] + 10, 9, materials::steel);
-        upright(p, 789, line[r] - pileRow - 2, line[r] + 10, 9, materials::steel);
-        rackBeam(p, 10, 790, line[r], materials::orangeSteel);
-        k.scene.goods(patterns[i++], 14, 786, line[r]);
-    }
+    pileRows(k, line, {1, 2, 4, 5}, {"TFTTTTTT", "TTTTTTFT", "TTTFTTTT", "TTTTTTTF"},
+        [&](float y) { palletRack(p, y); });
     pegboard(p, {8, line[0] - singleRow + 2, 606, singleRow - 4}, Color::hex(0xD9B27C));
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], materials::steel);
     const Font font(style::titleFont, 17);
-    board(p, {624, 42, 132, 46}, materials::steel, Color::hex(0xFFCB3D), font, {"Fix it", "yourself!"}, Color::hex(0x2B2B2B));
+    board(p, {624, 42, 132, 46}, materials::steel, Color::hex(0xFFCB3D), font, {"Fix it", "yourself!"},
+        Color::hex(0x2B2B2B));
     k.scene.decorate(k.emoji, 0x1F477, 778, 66, 26); // a builder's poster
 
     pegboard(p, {188, line[3] - singleRow + 2, 604, singleRow - 4}, Color::hex(0xD9B27C));
@@ -350,12 +379,15 @@ void hardwareStore(Kit& k)
     wallClock(p, 44, line[3] - 25, 22, materials::steel);
     k.scene.decorate(k.emoji, 0x1F3D7, 130, line[3] - 25, 40); // a building-site poster
 
-    counterFront(k, 432, [](float x, float y) {
-        // Diamond plate.
-        const float u = std::fmod(x + 1000, 24.0f) - 12, v = std::fmod(y + 1000, 24.0f) - 12;
-        const bool bump = std::fabs(u + v) < 2.2f && std::fabs(u - v) < 9;
-        return bump ? Color::hex(0xE2E8EE) : Color::hex(0xAEB8C2);
-    }, materials::orangeSteel);
+    counterFront(
+        k, 432,
+        [](float x, float y) {
+            // Diamond plate.
+            const float u = std::fmod(x + 1000, 24.0f) - 12, v = std::fmod(y + 1000, 24.0f) - 12;
+            const bool bump = std::fabs(u + v) < 2.2f && std::fabs(u - v) < 9;
+            return bump ? Color::hex(0xE2E8EE) : Color::hex(0xAEB8C2);
+        },
+        materials::orangeSteel);
     hideTokens(k, 8);
 }
 
@@ -364,7 +396,8 @@ void beachKiosk(Kit& k)
 {
     Painter& p = k.p;
     fillAll(p, 0, 80, vertical(0, Color::hex(0x5EC2F2), 80, Color::hex(0xBCE8FB)));
-    p.fill(circle(600, 6, 30), {560, -30, 80, 80}, radial(600, 6, 40, Color::hex(0xFFF7B0), Color::hex(0xFFD23F)));
+    p.fill(circle(600, 6, 30), {560, -30, 80, 80},
+        radial(600, 6, 40, Color::hex(0xFFF7B0), Color::hex(0xFFD23F)));
     fillAll(p, 44, 430, planks(Color::hex(0xF2D9A8), Color::hex(0xC9A46A), 26, 0, true));
     // The thatched edge of the kiosk's roof, below the sky where the clouds drift.
     Shape fringe = rect(-4, 40, 808, 4);
@@ -373,16 +406,16 @@ void beachKiosk(Kit& k)
     p.fill(fringe, {0, 38, 800, 14}, vertical(40, Color::hex(0xE8C56A), 50, Color::hex(0xB8923A)));
     k.scene.paintSign(k.shop.title, SignStyle::Board, Color::hex(0xD9B98A), Color::hex(0x2D6E8E));
     const std::vector<float> line = shelfLines("SPPSPP");
-    const char* patterns[] = {"TTTTFTTT", "TTTTTTTF", "TFTTTTTT", "TTTTTTFT"};
-    int i = 0;
-    for (size_t r : {1, 2, 4, 5})
-        pileShelf(k, patterns[i++], 8, 792, line[r], materials::bamboo, materials::bamboo);
+    pileRows(k, line, {1, 2, 4, 5}, {"TTTTFTTT", "TTTTTTTF", "TFTTTTTT", "TTTTTTFT"},
+        [&](float y) { postedBoard(p, 8, 792, y, materials::bamboo, materials::bamboo); });
 
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], materials::bamboo);
     // An opening onto the sea, where the seagull flies past.
     const Box view{620, 40, 172, 50};
-    p.fill(rect(view.x, view.y, view.w, view.h), view, vertical(view.y, Color::hex(0x8FD8FF), view.y + 30, Color::hex(0xD8F4FF)));
-    p.fill(rect(view.x, view.y + 30, view.w, 20), view, vertical(view.y + 30, Color::hex(0x2E9FD8), view.bottom(), Color::hex(0x67C7F0)));
+    p.fill(rect(view.x, view.y, view.w, view.h), view,
+        vertical(view.y, Color::hex(0x8FD8FF), view.y + 30, Color::hex(0xD8F4FF)));
+    p.fill(rect(view.x, view.y + 30, view.w, 20), view,
+        vertical(view.y + 30, Color::hex(0x2E9FD8), view.bottom(), Color::hex(0x67C7F0)));
     p.fill(rect(view.x, view.y + 44, view.w, 6), view, solid(Color::hex(0xF7E3B5)));
     p.stroke(rect(view.x, view.y, view.w, view.h), view, 4, solid(materials::bamboo.dark));
     k.scene.spot("ambientAnim1", 650, 40);
@@ -391,8 +424,10 @@ void beachKiosk(Kit& k)
     // A surfboard leaning against the wall.
     const Shape board = ellipse(96, line[3] - 22, 80, 17);
     p.shadow(board, {14, line[3] - 44, 164, 40}, 3, 3, Color::hex(0x2B1A10, 0.3f));
-    p.fill(board, {14, line[3] - 44, 164, 40}, vertical(line[3] - 40, Color::hex(0xFF8A65), line[3], Color::hex(0xE8505B)));
-    p.fill(intersect(board, rect(14, line[3] - 27, 164, 8)), {14, line[3] - 44, 164, 40}, solid(style::white));
+    p.fill(board, {14, line[3] - 44, 164, 40},
+        vertical(line[3] - 40, Color::hex(0xFF8A65), line[3], Color::hex(0xE8505B)));
+    p.fill(
+        intersect(board, rect(14, line[3] - 27, 164, 8)), {14, line[3] - 44, 164, 40}, solid(style::white));
 
     fillAll(p, 430, 600, vertical(430, Color::hex(0xF7E3B5), 600, Color::hex(0xE8C98A)));
     counterTop(p, 420, materials::bamboo);
@@ -410,31 +445,32 @@ void electronics(Kit& k)
         return grid ? Color::hex(0x2C3C5E) : Color::hex(0x1E2A44);
     });
     p.fill(rect(-2, 0, 804, 5), {0, 0, 800, 6}, solid(Color::hex(0x5CE1FF)));
-    p.fill(rect(-2, 5, 804, 16), {0, 5, 800, 16}, vertical(5, Color::hex(0x5CE1FF, 0.35f), 21, Color::hex(0x5CE1FF, 0)));
+    p.fill(rect(-2, 5, 804, 16), {0, 5, 800, 16},
+        vertical(5, Color::hex(0x5CE1FF, 0.35f), 21, Color::hex(0x5CE1FF, 0)));
     k.scene.paintSign(k.shop.title, SignStyle::Neon, Color::hex(0x10182A), Color::hex(0x5CE1FF));
     const std::vector<float> line = shelfLines("PPSPPS");
-    const char* patterns[] = {"TTTTTFTT", "FTTTTTTT", "TTTFTTTT", "TTTTTTFT"};
     const Material dark = Material::of(0x4A5A78, 0x2C3A55, 0x121A2A);
-    int i = 0;
-    for (size_t r : {0, 1, 3, 4}) {
-        upright(p, 2, line[r] - pileRow - 2, line[r] + 10, 8, dark);
-        upright(p, 790, line[r] - pileRow - 2, line[r] + 10, 8, dark);
-        glassShelf(p, 10, 790, line[r], Color::hex(0x5CE1FF));
-        k.scene.goods(patterns[i++], 14, 786, line[r]);
-    }
+    pileRows(k, line, {0, 1, 3, 4}, {"TTTTTFTT", "FTTTTTTT", "TTTFTTTT", "TTTTTTFT"}, [&](float y) {
+        upright(p, 2, y - pileRow - 2, y + 10, 8, dark);
+        upright(p, 790, y - pileRow - 2, y + 10, 8, dark);
+        glassShelf(p, 10, 790, y, Color::hex(0x5CE1FF));
+    });
     const Color magenta = Color::hex(0xFF6BD5);
     for (size_t r : {2, 5}) {
         glassShelf(p, r == 2 ? 186 : 8, r == 2 ? 792 : 614, line[r], magenta);
         k.scene.goods("SSSSSSSSSSSSS", r == 2 ? 188 : 10, r == 2 ? 790 : 612, line[r]);
     }
     // Wall screens in the free places.
-    for (const Box& screen : {Box{12, line[2] - 48, 78, 46}, Box{98, line[2] - 48, 78, 46}, Box{626, line[5] - 48, 160, 46}}) {
+    for (const Box& screen :
+        {Box{12, line[2] - 48, 78, 46}, Box{98, line[2] - 48, 78, 46}, Box{626, line[5] - 48, 160, 46}}) {
         p.shadow(rect(screen.x, screen.y, screen.w, screen.h), screen, 3, 3, Color::hex(0x000000, 0.4f));
         p.panel(screen, 3, solid(Color::hex(0x0B0F18)), Color::hex(0x3A4A66), 2);
-        p.fill(rect(screen.x + 4, screen.y + 4, screen.w - 8, screen.h - 8), screen,
-               [=](float x, float) { return Color::hex(0x3F9BE8).mix(Color::hex(0xFF6BD5), (x - screen.x) / screen.w); });
+        p.fill(rect(screen.x + 4, screen.y + 4, screen.w - 8, screen.h - 8), screen, [=](float x, float) {
+            return Color::hex(0x3F9BE8).mix(Color::hex(0xFF6BD5), (x - screen.x) / screen.w);
+        });
         const float cx = screen.x + screen.w / 2, cy = screen.y + screen.h / 2;
-        p.fill(polygon({{cx - 6, cy - 8}, {cx - 6, cy + 8}, {cx + 8, cy}}), screen, solid(Color::hex(0xFFFFFF, 0.85f)));
+        p.fill(polygon({{cx - 6, cy - 8}, {cx - 6, cy + 8}, {cx + 8, cy}}), screen,
+            solid(Color::hex(0xFFFFFF, 0.85f)));
     }
     counterFront(k, 432, vertical(432, Color::hex(0x2C3A55), 600, Color::hex(0x121A2A)), dark);
     p.fill(rect(-2, 446, 804, 3), {0, 446, 800, 3}, solid(Color::hex(0x5CE1FF)));
@@ -451,7 +487,8 @@ void cornerShop(Kit& k)
     const std::vector<float> line = shelfLines("SPPSPP");
     // The cuckoo clock hangs in a free column at the right of the top three rows.
     shelfRun(k, "SSSSSSSSSSSSS", 8, 612, line[0], materials::walnut);
-    board(p, {618, 43, 120, 46}, materials::walnut, Color::hex(0xFFFDF2), Font(style::titleFont, 15), {"Open daily", "7 till late"}, Color::hex(0xC0392B));
+    board(p, {618, 43, 120, 46}, materials::walnut, Color::hex(0xFFFDF2), Font(style::titleFont, 15),
+        {"Open daily", "7 till late"}, Color::hex(0xC0392B));
     k.scene.spot("ambientAnim1", 736, 42);
     pileShelf(k, "TTTFTTTT", 8, 742, line[1], materials::walnut, materials::walnut);
     pileShelf(k, "TTTTTTFT", 8, 742, line[2], materials::walnut, materials::walnut);
@@ -459,7 +496,8 @@ void cornerShop(Kit& k)
     pileShelf(k, "TTTTFTTT", 8, 792, line[5], materials::walnut, materials::walnut);
 
     const Font font(style::titleFont, 15);
-    board(p, {14, line[3] - 48, 150, 46}, materials::walnut, Color::hex(0xFFFFFF), font, {"Daily News", "sweets & stamps"}, style::ink);
+    board(p, {14, line[3] - 48, 150, 46}, materials::walnut, Color::hex(0xFFFFFF), font,
+        {"Daily News", "sweets & stamps"}, style::ink);
     shelfRun(k, "SSSSSSSSSSSSS", 180, 792, line[3], materials::walnut);
     // The first day's tutorial token sits on the news board, its speech bubble above it.
     k.scene.spot("hint_7", 146, line[3] - 40);
@@ -492,7 +530,8 @@ void giftShop(Kit& k)
     }
     shelfRun(k, "SSSSSSSSSSSSS", 186, 792, line[3], materials::oak);
     const Font font(style::titleFont, 15);
-    board(p, {10, line[3] - 48, 140, 46}, materialOf(0xE84A7F), Color::hex(0xFFF6E3), font, {"My very own", "gift shop"}, style::berryDark);
+    board(p, {10, line[3] - 48, 140, 46}, materialOf(0xE84A7F), Color::hex(0xFFF6E3), font,
+        {"My very own", "gift shop"}, style::berryDark);
     k.scene.decorate(k.emoji, 0x1F337, 168, line[3] - 24, 24); // tulips by the board
     hideTokens(k, 12);
 }
@@ -503,26 +542,50 @@ void designShop(ShopScene& scene, const Shop& shop, const EmojiFont& emoji)
 {
     Kit k{scene, shop, emoji, scene.painter()};
     switch (shop.number) {
-    case 1: grocery(k); break;
-    case 2: bakery(k); break;
-    case 3: toyShop(k); break;
-    case 4: gardenCentre(k); break;
-    case 5: sportsShop(k); break;
-    case 6: fashionBoutique(k); break;
-    case 7: musicAndArts(k); break;
-    case 8: hardwareStore(k); break;
-    case 9: beachKiosk(k); break;
-    case 10: electronics(k); break;
-    case 11: cornerShop(k); break;
-    default: giftShop(k); break;
+    case 1:
+        grocery(k);
+        break;
+    case 2:
+        bakery(k);
+        break;
+    case 3:
+        toyShop(k);
+        break;
+    case 4:
+        gardenCentre(k);
+        break;
+    case 5:
+        sportsShop(k);
+        break;
+    case 6:
+        fashionBoutique(k);
+        break;
+    case 7:
+        musicAndArts(k);
+        break;
+    case 8:
+        hardwareStore(k);
+        break;
+    case 9:
+        beachKiosk(k);
+        break;
+    case 10:
+        electronics(k);
+        break;
+    case 11:
+        cornerShop(k);
+        break;
+    default:
+        giftShop(k);
+        break;
     }
     std::set<uint32_t> goods;
     for (const CatalogueItem& item : shop.items)
         goods.insert(item.codepoint);
     for (uint32_t decoration : scene.decorations())
         if (goods.count(decoration))
-            throw std::runtime_error("shop " + std::to_string(shop.number) + " paints one of its own goods (U+" + std::to_string(decoration)
-                                     + ") as a decoration");
+            throw std::runtime_error("shop " + std::to_string(shop.number)
+                + " paints one of its own goods (U+" + std::to_string(decoration) + ") as a decoration");
 }
 
 } // namespace contentgen

@@ -65,8 +65,8 @@ void hangingRail(Painter& p, float x0, float x1, float y, const Material& m);
 // A window with sky, a cloud and a sill.
 void window(Painter& p, const Box& box, const Material& frame, Color skyTop, Color skyBottom);
 // A framed board with text lines (chalkboard when `chalk`, else a painted poster).
-void board(Painter& p, const Box& box, const Material& frame, Color face, const Font& font, const std::vector<std::string>& lines,
-           Color ink);
+void board(Painter& p, const Box& box, const Material& frame, Color face, const Font& font,
+    const std::vector<std::string>& lines, Color ink);
 // A round wall clock.
 void wallClock(Painter& p, float cx, float cy, float radius, const Material& rim);
 // A pendant lamp hanging from the top.
@@ -76,7 +76,8 @@ void bunting(Painter& p, float x0, float x1, float y, float sag, const std::vect
 // A scalloped awning edge across the width.
 void awning(Painter& p, float x0, float x1, float y, float depth, Color a, Color b, int stripes);
 // An emoji painted flat as decoration (no sticker rim, so it never reads as goods).
-void paintedEmoji(Painter& p, const EmojiFont& font, uint32_t codepoint, float cx, float cy, float size, float opacity = 1.0f);
+void paintedEmoji(Painter& p, const EmojiFont& font, uint32_t codepoint, float cx, float cy, float size,
+    float opacity = 1.0f);
 
 // The shop's name sign in the top-left corner of the screen (the HUD leaves x 4 to 186).
 enum class SignStyle { Board, Chalk, Neon, Banner, Metal, Ribbon };

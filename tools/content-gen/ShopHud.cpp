@@ -16,7 +16,10 @@ namespace {
 const Color shadowTone = Color::hex(0x2B1A10, 0.35f);
 const Color trayFace = Color::hex(0x5C3A22, 0.82f);
 
-Shape rect(float x, float y, float w, float h) { return roundedRect(x, y, w, h, 0); }
+Shape rect(float x, float y, float w, float h)
+{
+    return roundedRect(x, y, w, h, 0);
+}
 
 TextLook whiteText(float outline, Color rim)
 {
@@ -35,12 +38,17 @@ Picture plaque(int w, int h)
     const Shape body = roundedRect(2, 1, float(w) - 4, float(h) - 5, (float(h) - 5) / 2);
     p.shadow(body, {0, 0, float(w), float(h)}, 2, 2, shadowTone);
     p.fill(body, {0, 0, float(w), float(h)}, solid(style::woodDark.withAlpha(0.95f)));
-    p.fill(grow(body, -2), {0, 0, float(w), float(h)}, vertical(0, trayFace.lighter(0.15f), float(h), trayFace));
-    p.fill(intersect(grow(body, -3), rect(0, 0, float(w), float(h) * 0.42f)), {0, 0, float(w), float(h)}, solid(Color::hex(0xFFFFFF, 0.12f)));
+    p.fill(
+        grow(body, -2), {0, 0, float(w), float(h)}, vertical(0, trayFace.lighter(0.15f), float(h), trayFace));
+    p.fill(intersect(grow(body, -3), rect(0, 0, float(w), float(h) * 0.42f)), {0, 0, float(w), float(h)},
+        solid(Color::hex(0xFFFFFF, 0.12f)));
     return out;
 }
 
-Picture smallStar(Color face, Color dark) { return starPicture(hud::starSize + 4, face, dark); }
+Picture smallStar(Color face, Color dark)
+{
+    return starPicture(hud::starSize + 4, face, dark);
+}
 
 Picture emptySlot(Color rim)
 {
@@ -60,12 +68,17 @@ Picture starTray()
     Painter p(out);
     for (int n = 1; n <= 15; ++n) {
         // Slots from the tenth on show the colour of the star that will fill them.
-        const Color rim = n < 10 ? Color::hex(0xC9B49C) : n < 13 ? style::bronze : n < 15 ? style::silver : style::gold;
-        p.picture(emptySlot(rim), float(hud::starsLeft - hud::trayX + (n - 1) * hud::starPitch - 2), float(hud::starY - hud::trayY - 2));
+        const Color rim = n < 10 ? Color::hex(0xC9B49C)
+            : n < 13             ? style::bronze
+            : n < 15             ? style::silver
+                                 : style::gold;
+        p.picture(emptySlot(rim), float(hud::starsLeft - hud::trayX + (n - 1) * hud::starPitch - 2),
+            float(hud::starY - hud::trayY - 2));
     }
     // A small notch between the served stars and the medal stars.
     const float x = float(hud::starsLeft - hud::trayX + 9 * hud::starPitch - 3);
-    p.fill(roundedRect(x, 7, 2, hud::trayH - 16, 1), {x - 1, 6, 4, float(hud::trayH)}, solid(Color::hex(0xFFE9B0, 0.6f)));
+    p.fill(roundedRect(x, 7, 2, hud::trayH - 16, 1), {x - 1, 6, 4, float(hud::trayH)},
+        solid(Color::hex(0xFFE9B0, 0.6f)));
     return out;
 }
 
@@ -80,7 +93,8 @@ void clockIcon(Painter& p, float cx, float cy, float r)
     p.fill(circle(cx, cy, r), box, solid(style::berryDark));
     p.fill(circle(cx, cy, r - 1.6f), box, solid(style::berry));
     p.fill(circle(cx, cy, r - 3.2f), box, solid(Color::hex(0xFFFDF5)));
-    p.fill(polygon({{cx - 1, cy + 1}, {cx + 1, cy - 1}, {cx + r * 0.5f, cy - r * 0.05f}}), box, solid(style::ink));
+    p.fill(polygon({{cx - 1, cy + 1}, {cx + 1, cy - 1}, {cx + r * 0.5f, cy - r * 0.05f}}), box,
+        solid(style::ink));
     p.fill(polygon({{cx - 1, cy}, {cx + 1, cy}, {cx, cy - r * 0.62f}}), box, solid(style::ink));
     p.fill(circle(cx, cy, 1.4f), box, solid(style::berryDark));
 }
@@ -118,7 +132,8 @@ Picture hintButton()
     std::vector<Picture> cells;
     for (int s = 0; s < kButtonStates; ++s) {
         const auto state = ButtonState(s);
-        Picture cell = buttonCell(hud::hintW, hud::hintH, {style::sky, style::skyDark}, state, nullptr, "", 16);
+        Picture cell
+            = buttonCell(hud::hintW, hud::hintH, {style::sky, style::skyDark}, state, nullptr, "", 16);
         Painter p(cell);
         const float cx = hud::hintW / 2.0f - 3, cy = 17 + (state == ButtonState::Pressed ? 2.0f : 0.0f);
         const Color glass = state == ButtonState::Disabled ? Color::hex(0xEDEAE4) : Color::hex(0xFFF2A8);
@@ -130,12 +145,14 @@ Picture hintButton()
         if (state != ButtonState::Disabled)
             for (int i = 0; i < 5; ++i) {
                 const float a = -2.6f + float(i) * 0.55f;
-                p.fill(roundedRect(cx + std::cos(a) * 11 - 1, cy + std::sin(a) * 11 - 1, 2.4f, 2.4f, 1.2f), box, solid(style::white));
+                p.fill(roundedRect(cx + std::cos(a) * 11 - 1, cy + std::sin(a) * 11 - 1, 2.4f, 2.4f, 1.2f),
+                    box, solid(style::white));
             }
         // The badge behind the number of hints.
         const float bx = hud::hintW - 13.0f, by = hud::hintH - 16.0f;
         p.fill(circle(bx, by, 9.5f), {bx - 11, by - 11, 22, 22}, solid(style::berryDark));
-        p.fill(circle(bx, by, 8), {bx - 11, by - 11, 22, 22}, solid(state == ButtonState::Disabled ? style::disabled : style::berry));
+        p.fill(circle(bx, by, 8), {bx - 11, by - 11, 22, 22},
+            solid(state == ButtonState::Disabled ? style::disabled : style::berry));
         cells.push_back(cell);
     }
     return sideBySide(cells);
@@ -150,7 +167,8 @@ Picture hintToken(int size)
     const Box box{0, 0, float(size), float(size)};
     p.shadow(circle(c, c, r), box, 1.5f, 1.5f, shadowTone);
     p.fill(circle(c, c, r), box, solid(style::goldDark));
-    p.fill(circle(c, c, r - 1.5f), box, radial(c - r * 0.35f, c - r * 0.4f, r * 1.5f, Color::hex(0xFFF6C8), style::gold));
+    p.fill(circle(c, c, r - 1.5f), box,
+        radial(c - r * 0.35f, c - r * 0.4f, r * 1.5f, Color::hex(0xFFF6C8), style::gold));
     p.fill(circle(c, c - r * 0.15f, r * 0.38f), box, solid(style::white));
     p.fill(roundedRect(c - r * 0.2f, c + r * 0.2f, r * 0.4f, r * 0.32f, 1), box, solid(Color::hex(0x8C6A12)));
     p.stroke(circle(c, c, r - 3), box, 0.8f, solid(Color::hex(0xFFFFFF, 0.6f)));
@@ -204,7 +222,8 @@ Picture pauseScreen()
     p.text(body, "Click anywhere to continue", 400, 318, 1, ink);
     // Two pause bars as a badge over the panel's top edge.
     p.fill(circle(400, 190, 24), {370, 160, 60, 60}, solid(style::skyDark));
-    p.fill(circle(400, 190, 21), {370, 160, 60, 60}, radial(393, 182, 30, style::sky.lighter(0.4f), style::sky));
+    p.fill(
+        circle(400, 190, 21), {370, 160, 60, 60}, radial(393, 182, 30, style::sky.lighter(0.4f), style::sky));
     for (float x : {391.0f, 404.0f})
         p.fill(roundedRect(x - 3, 180, 8, 21, 2), {x - 5, 178, 12, 26}, solid(style::white));
     return out;
@@ -218,7 +237,8 @@ Picture noGoCursor()
     p.fill(circle(16, 16, 14), box, solid(Color::hex(0x8E1F1F)));
     p.fill(circle(16, 16, 12.5f), box, solid(Color::hex(0xE84040)));
     p.fill(circle(16, 16, 8.5f), box, solid(Color::hex(0xFFFFFF, 0.9f)));
-    p.fill(intersect(circle(16, 16, 9), polygon({{7, 10}, {10, 7}, {25, 22}, {22, 25}})), box, solid(Color::hex(0xE84040)));
+    p.fill(intersect(circle(16, 16, 9), polygon({{7, 10}, {10, 7}, {25, 22}, {22, 25}})), box,
+        solid(Color::hex(0xE84040)));
     return out;
 }
 
@@ -228,7 +248,8 @@ Picture starGlow()
     Picture out(s, s);
     Painter p(out);
     const float c = s / 2.0f;
-    p.fill(circle(c, c, c), {0, 0, float(s), float(s)}, radial(c, c, c, Color::hex(0xFFF2A0, 0.85f), Color::hex(0xFFD040, 0)));
+    p.fill(circle(c, c, c), {0, 0, float(s), float(s)},
+        radial(c, c, c, Color::hex(0xFFF2A0, 0.85f), Color::hex(0xFFD040, 0)));
     p.fill(star(c, c, c - 2, 3, 4, 0), {0, 0, float(s), float(s)}, solid(Color::hex(0xFFFFFF, 0.7f)));
     p.fill(star(c, c, c * 0.6f, 2, 4, 45), {0, 0, float(s), float(s)}, solid(Color::hex(0xFFFFFF, 0.55f)));
     return out;
@@ -240,7 +261,8 @@ Picture tutorialBubble()
     const int w = 250, h = 104;
     Picture out(w, h);
     Painter p(out);
-    const Shape body = unite(roundedRect(4, 4, w - 8.0f, h - 30.0f, 18), polygon({{40, h - 30.0f}, {78, h - 30.0f}, {30, h - 4.0f}}));
+    const Shape body = unite(roundedRect(4, 4, w - 8.0f, h - 30.0f, 18),
+        polygon({{40, h - 30.0f}, {78, h - 30.0f}, {30, h - 4.0f}}));
     p.shadow(body, {0, 0, float(w), float(h)}, 3, 3, shadowTone);
     p.fill(body, {0, 0, float(w), float(h)}, solid(style::berryDark));
     p.fill(grow(body, -2.5f), {0, 0, float(w), float(h)}, vertical(4, style::white, float(h), style::cream));
@@ -271,22 +293,27 @@ void butterfly(Painter& p, float cx, float cy, float size, float open)
     const Box box{cx - size, cy - size, 2 * size, 2 * size};
     const float spread = 0.25f + 0.75f * open;
     for (float side : {-1.0f, 1.0f}) {
-        const Shape upper = ellipse(cx + side * size * 0.42f * spread, cy - size * 0.22f, size * 0.42f * spread + 0.8f, size * 0.36f);
-        const Shape lower = ellipse(cx + side * size * 0.3f * spread, cy + size * 0.22f, size * 0.3f * spread + 0.8f, size * 0.26f);
+        const Shape upper = ellipse(
+            cx + side * size * 0.42f * spread, cy - size * 0.22f, size * 0.42f * spread + 0.8f, size * 0.36f);
+        const Shape lower = ellipse(
+            cx + side * size * 0.3f * spread, cy + size * 0.22f, size * 0.3f * spread + 0.8f, size * 0.26f);
         p.fill(grow(unite(upper, lower), 1.3f), box, solid(Color::hex(0x3A2A20)));
         p.fill(unite(upper, lower), box, radial(cx, cy, size, Color::hex(0xFFE07A), Color::hex(0xFF8C1A)));
-        p.fill(circle(cx + side * size * 0.62f * spread, cy - size * 0.3f, size * 0.07f + 0.5f), box, solid(style::white));
+        p.fill(circle(cx + side * size * 0.62f * spread, cy - size * 0.3f, size * 0.07f + 0.5f), box,
+            solid(style::white));
     }
     p.fill(ellipse(cx, cy, size * 0.07f + 0.6f, size * 0.4f), box, solid(Color::hex(0x3A2A20)));
     for (float side : {-1.0f, 1.0f})
-        p.stroke(polygon({{cx, cy - size * 0.35f}, {cx + side * size * 0.25f, cy - size * 0.75f}, {cx + side * size * 0.25f + 0.1f, cy - size * 0.75f}}),
-                 box, 0.9f, solid(Color::hex(0x3A2A20)));
+        p.stroke(polygon({{cx, cy - size * 0.35f}, {cx + side * size * 0.25f, cy - size * 0.75f},
+                     {cx + side * size * 0.25f + 0.1f, cy - size * 0.75f}}),
+            box, 0.9f, solid(Color::hex(0x3A2A20)));
 }
 
 Picture butterflySheet()
 {
     using namespace ambient;
-    const float path[butterflyFrames][3] = {{80, 34, 1}, {70, 26, 0.3f}, {56, 16, 1}, {40, 20, 0.3f}, {24, 28, 1}, {34, 16, 0.3f}, {52, 22, 1}, {68, 32, 0.4f}};
+    const float path[butterflyFrames][3] = {{80, 34, 1}, {70, 26, 0.3f}, {56, 16, 1}, {40, 20, 0.3f},
+        {24, 28, 1}, {34, 16, 0.3f}, {52, 22, 1}, {68, 32, 0.4f}};
     Picture out(butterflyW * butterflyFrames, butterflyH);
     Painter p(out);
     for (int f = 0; f < butterflyFrames; ++f)
@@ -301,27 +328,32 @@ void gull(Painter& p, float cx, float cy, float size, float lift, bool standing)
     const Color grey = Color::hex(0xA9B4BF), dark = Color::hex(0x3A4450);
     if (standing) {
         for (float dx : {-2.0f, 2.0f})
-            p.fill(rect(cx + dx - 0.7f, cy + size * 0.3f, 1.4f, size * 0.5f), box, solid(Color::hex(0xF2A33A)));
+            p.fill(
+                rect(cx + dx - 0.7f, cy + size * 0.3f, 1.4f, size * 0.5f), box, solid(Color::hex(0xF2A33A)));
         p.fill(ellipse(cx, cy, size * 0.7f, size * 0.38f), box, solid(Color::hex(0xFFFFFF)));
         p.fill(ellipse(cx + size * 0.1f, cy - size * 0.05f, size * 0.5f, size * 0.22f), box, solid(grey));
         p.fill(circle(cx - size * 0.55f, cy - size * 0.35f, size * 0.26f), box, solid(Color::hex(0xFFFFFF)));
-        p.fill(polygon({{cx - size * 0.78f, cy - size * 0.38f}, {cx - size * 1.05f, cy - size * 0.3f}, {cx - size * 0.78f, cy - size * 0.28f}}), box,
-               solid(Color::hex(0xF2C12E)));
+        p.fill(polygon({{cx - size * 0.78f, cy - size * 0.38f}, {cx - size * 1.05f, cy - size * 0.3f},
+                   {cx - size * 0.78f, cy - size * 0.28f}}),
+            box, solid(Color::hex(0xF2C12E)));
         p.fill(circle(cx - size * 0.6f, cy - size * 0.42f, 1), box, solid(dark));
         p.stroke(ellipse(cx, cy, size * 0.7f, size * 0.38f), box, 0.8f, solid(Color::hex(0x8593A3)));
         return;
     }
     const float tipY = cy - size * 0.9f * lift;
     for (float side : {-1.0f, 1.0f}) {
-        const Shape wing = polygon({{cx - size * 0.2f, cy}, {cx + size * 0.2f, cy}, {cx + side * size * 0.9f, cy - size * 0.35f * lift - size * 0.1f},
-                                    {cx + side * size * 1.5f, tipY}, {cx + side * size * 0.8f, cy - size * 0.1f}});
+        const Shape wing = polygon({{cx - size * 0.2f, cy}, {cx + size * 0.2f, cy},
+            {cx + side * size * 0.9f, cy - size * 0.35f * lift - size * 0.1f},
+            {cx + side * size * 1.5f, tipY}, {cx + side * size * 0.8f, cy - size * 0.1f}});
         p.fill(grow(wing, 0.8f), box, solid(Color::hex(0x8593A3)));
         p.fill(wing, box, solid(grey));
         p.fill(circle(cx + side * size * 1.45f, tipY, size * 0.16f), box, solid(dark));
     }
     p.fill(ellipse(cx, cy, size * 0.6f, size * 0.22f), box, solid(Color::hex(0xFFFFFF)));
     p.fill(circle(cx - size * 0.62f, cy - size * 0.06f, size * 0.2f), box, solid(Color::hex(0xFFFFFF)));
-    p.fill(polygon({{cx - size * 0.78f, cy - size * 0.08f}, {cx - size * 1.02f, cy}, {cx - size * 0.78f, cy + size * 0.04f}}), box, solid(Color::hex(0xF2C12E)));
+    p.fill(polygon({{cx - size * 0.78f, cy - size * 0.08f}, {cx - size * 1.02f, cy},
+               {cx - size * 0.78f, cy + size * 0.04f}}),
+        box, solid(Color::hex(0xF2C12E)));
 }
 
 Picture gullSheet()
@@ -350,11 +382,13 @@ void cuckooClock(Painter& p, float x0, float door, float out, bool calling, floa
         p.fill(ellipse(cx + dx, 86, 3.5f, 7), box, solid(Color::hex(0xC98A00)));
     }
     const float px = cx + swing * 8;
-    p.fill(polygon({{cx - 0.8f, 60}, {cx + 0.8f, 60}, {px + 0.8f, 84}, {px - 0.8f, 84}}), box, solid(Color::hex(0xC98A00)));
+    p.fill(polygon({{cx - 0.8f, 60}, {cx + 0.8f, 60}, {px + 0.8f, 84}, {px - 0.8f, 84}}), box,
+        solid(Color::hex(0xC98A00)));
     p.fill(circle(px, 86, 5), box, solid(Color::hex(0xE6BE5A)));
     // The case and its roof.
     p.shadow(rect(x0 + 8, 18, cuckooW - 16.0f, 46), box, 3, 3, shadowTone);
-    p.panel({x0 + 8, 18, cuckooW - 16.0f, 46}, 3, vertical(18, Color::hex(0xA8693A), 64, Color::hex(0x7A4A28)), Color::hex(0x3F2414), 2);
+    p.panel({x0 + 8, 18, cuckooW - 16.0f, 46}, 3,
+        vertical(18, Color::hex(0xA8693A), 64, Color::hex(0x7A4A28)), Color::hex(0x3F2414), 2);
     p.fill(polygon({{cx, 2}, {x0 + cuckooW - 1.0f, 22}, {x0 + 1, 22}}), box, solid(Color::hex(0x3F2414)));
     p.fill(polygon({{cx, 6}, {x0 + cuckooW - 7.0f, 20}, {x0 + 7, 20}}), box, solid(Color::hex(0x5A3A1E)));
     wallClock(p, cx, 46, 11, materials::pine);
@@ -367,8 +401,10 @@ void cuckooClock(Painter& p, float x0, float door, float out, bool calling, floa
         p.fill(circle(bx - 3, by - 2, 4), box, solid(Color::hex(0xE09A5B)));
         p.fill(circle(bx - 4, by - 3, 0.9f), box, solid(Color::hex(0x1E1A22)));
         const float gape = calling ? 2.2f : 0.4f;
-        p.fill(polygon({{bx - 6, by - 2}, {bx - 11, by - 2 - gape}, {bx - 6, by - 1}}), box, solid(Color::hex(0xF2C12E)));
-        p.fill(polygon({{bx - 6, by - 1}, {bx - 11, by + gape - 1}, {bx - 6, by}}), box, solid(Color::hex(0xF2C12E)));
+        p.fill(polygon({{bx - 6, by - 2}, {bx - 11, by - 2 - gape}, {bx - 6, by - 1}}), box,
+            solid(Color::hex(0xF2C12E)));
+        p.fill(polygon({{bx - 6, by - 1}, {bx - 11, by + gape - 1}, {bx - 6, by}}), box,
+            solid(Color::hex(0xF2C12E)));
     }
     const float doorW = 14 * (1 - door);
     if (doorW > 0.5f)
@@ -457,7 +493,8 @@ Picture howToPlayPicture(const EmojiFont& emoji)
     ink.fill = solid(style::ink);
     p.text(font, "2 apples", 116, 37, 1, ink);
     // An arrow to the shelf, where two apples wait among other goods.
-    p.fill(polygon({{190, 60}, {236, 60}, {236, 52}, {254, 66}, {236, 80}, {236, 72}, {190, 72}}), {186, 48, 72, 36}, solid(style::orange));
+    p.fill(polygon({{190, 60}, {236, 60}, {236, 52}, {254, 66}, {236, 80}, {236, 72}, {190, 72}}),
+        {186, 48, 72, 36}, solid(style::orange));
     p.fill(roundedRect(262, 96, 150, 10, 3), {262, 96, 150, 12}, solid(style::wood));
     const uint32_t goods[] = {0x1F34E, 0x1F350, 0x1F34E};
     for (int i = 0; i < 3; ++i)
@@ -472,7 +509,8 @@ Picture hintsPicture()
     Picture out(w, h);
     Painter p(out);
     p.picture(hintToken(44), 30, 12);
-    p.fill(polygon({{90, 30}, {150, 30}, {150, 22}, {168, 36}, {150, 50}, {150, 42}, {90, 42}}), {86, 18, 90, 36}, solid(style::orange));
+    p.fill(polygon({{90, 30}, {150, 30}, {150, 22}, {168, 36}, {150, 50}, {150, 42}, {90, 42}}),
+        {86, 18, 90, 36}, solid(style::orange));
     p.picture(cropped(hintButton(), 0, 0, hud::hintW, hud::hintH), 186, 12);
     const Font font(style::boldFont, 18);
     p.text(font, "+1", 262, 44, 1, whiteText(2.5f, style::berryDark));
@@ -490,7 +528,8 @@ Picture closedSign()
     p.fill(circle(w / 2.0f, 6, 4), all, solid(Color::hex(0x8F877C)));
     const Box board{8, 34, w - 16.0f, 54};
     p.shadow(roundedRect(board.x, board.y, board.w, board.h, 8), board, 3, 3, shadowTone);
-    p.panel(board, 8, vertical(board.y, Color::hex(0xFF7B7B), board.bottom(), Color::hex(0xD9363E)), Color::hex(0x8E1F1F), 2.5f);
+    p.panel(board, 8, vertical(board.y, Color::hex(0xFF7B7B), board.bottom(), Color::hex(0xD9363E)),
+        Color::hex(0x8E1F1F), 2.5f);
     const Font font(style::titleFont, 30);
     p.text(font, "Closed", w / 2.0f, 71, 1, whiteText(2, Color::hex(0x8E1F1F)));
     return out;
@@ -501,33 +540,31 @@ Picture closedSign()
 std::vector<NamedPicture> ambientPictures()
 {
     using namespace ambient;
-    return {{"ambient_butterfly", butterflySheet()},
-            {"ambient_gull", gullSheet()},
-            {"ambient_cuckoo", cuckooSheet()},
-            {"ambient_cloudfar", cloudSheet(cloudFarW, cloudFarH, 1)},
-            {"ambient_cloudclose", cloudSheet(cloudCloseW, cloudCloseH, 2)}};
+    return {{"ambient_butterfly", butterflySheet()}, {"ambient_gull", gullSheet()},
+        {"ambient_cuckoo", cuckooSheet()}, {"ambient_cloudfar", cloudSheet(cloudFarW, cloudFarH, 1)},
+        {"ambient_cloudclose", cloudSheet(cloudCloseW, cloudCloseH, 2)}};
 }
 
 std::vector<NamedPicture> dialogPictures(const EmojiFont& emoji)
 {
     const Font label(style::boldFont, 22);
-    const ButtonLook orange{style::orange, style::orangeDark}, sky{style::sky, style::skyDark}, leaf{style::leaf, style::leafDark};
+    const ButtonLook orange{style::orange, style::orangeDark}, sky{style::sky, style::skyDark},
+        leaf{style::leaf, style::leafDark};
     return {{"dlg_title_howto", titleRibbon("How to play", 360, style::berry, style::berryDark)},
-            {"dlg_title_hints", titleRibbon("Hidden hints", 360, style::sky, style::skyDark)},
-            {"dlg_title_goodjob", titleRibbon("Well done!", 360, style::leaf, style::leafDark)},
-            {"dlg_title_perfect", titleRibbon("Perfect day!", 360, style::gold, style::goldDark)},
-            {"dlg_title_newrecord", titleRibbon("New record!", 360, style::berry, style::berryDark)},
-            {"dlg_title_closing", titleRibbon("Closing time!", 360, style::sky, style::skyDark)},
-            {"dlg_badge_blitz", badge("Blitz mode!", style::orange, style::orangeDark)},
-            {"dlg_howto_picture", howToPlayPicture(emoji)},
-            {"dlg_hints_picture", hintsPicture()},
-            {"dlg_closed_picture", closedSign()},
-            {"dlgbtn_play", buttonSheet(190, 60, leaf, &label, "Let's go!", style::buttonRadius)},
-            {"dlgbtn_gotit", buttonSheet(170, 58, orange, &label, "Got it!", style::buttonRadius)},
-            {"dlgbtn_continue", buttonSheet(190, 60, orange, &label, "Continue", style::buttonRadius)},
-            {"dlgbtn_besttimes", buttonSheet(190, 60, sky, &label, "Best times", style::buttonRadius)},
-            {"dlgbtn_retry", buttonSheet(190, 60, leaf, &label, "Try again", style::buttonRadius)},
-            {"dlgbtn_calendar", buttonSheet(190, 60, sky, &label, "Calendar", style::buttonRadius)}};
+        {"dlg_title_hints", titleRibbon("Hidden hints", 360, style::sky, style::skyDark)},
+        {"dlg_title_goodjob", titleRibbon("Well done!", 360, style::leaf, style::leafDark)},
+        {"dlg_title_perfect", titleRibbon("Perfect day!", 360, style::gold, style::goldDark)},
+        {"dlg_title_newrecord", titleRibbon("New record!", 360, style::berry, style::berryDark)},
+        {"dlg_title_closing", titleRibbon("Closing time!", 360, style::sky, style::skyDark)},
+        {"dlg_badge_blitz", badge("Blitz mode!", style::orange, style::orangeDark)},
+        {"dlg_howto_picture", howToPlayPicture(emoji)}, {"dlg_hints_picture", hintsPicture()},
+        {"dlg_closed_picture", closedSign()},
+        {"dlgbtn_play", buttonSheet(190, 60, leaf, &label, "Let's go!", style::buttonRadius)},
+        {"dlgbtn_gotit", buttonSheet(170, 58, orange, &label, "Got it!", style::buttonRadius)},
+        {"dlgbtn_continue", buttonSheet(190, 60, orange, &label, "Continue", style::buttonRadius)},
+        {"dlgbtn_besttimes", buttonSheet(190, 60, sky, &label, "Best times", style::buttonRadius)},
+        {"dlgbtn_retry", buttonSheet(190, 60, leaf, &label, "Try again", style::buttonRadius)},
+        {"dlgbtn_calendar", buttonSheet(190, 60, sky, &label, "Calendar", style::buttonRadius)}};
 }
 
 std::vector<NamedPicture> hudPictures()

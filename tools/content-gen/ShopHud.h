@@ -22,9 +22,15 @@ constexpr int hintCountX = 686, hintCountY = 18;
 constexpr int moreHintsX = 694, moreHintsY = 3;
 constexpr int menuX = 726, menuY = 2, menuW = 72, menuH = 38;
 // The coloured star that rises over customer place p (1 to 5) and the glow behind it.
-inline int customerStarX(int place) { return (place - 1) * 160 + 3 + 48 - 20; }
+inline int customerStarX(int place)
+{
+    return (place - 1) * 160 + 3 + 48 - 20;
+}
 constexpr int customerStarY = 470;
-inline int glowX(int place) { return customerStarX(place) + 20 - 36; }
+inline int glowX(int place)
+{
+    return customerStarX(place) + 20 - 36;
+}
 constexpr int glowY = customerStarY + 20 - 36;
 } // namespace hud
 

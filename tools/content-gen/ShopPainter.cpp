@@ -23,7 +23,8 @@ struct PixelBox {
 PixelBox clipped(const Box& box, int width, int height)
 {
     const int x0 = std::max(0, int(std::floor(box.x)) - 1), y0 = std::max(0, int(std::floor(box.y)) - 1);
-    const int x1 = std::min(width, int(std::ceil(box.right())) + 1), y1 = std::min(height, int(std::ceil(box.bottom())) + 1);
+    const int x1 = std::min(width, int(std::ceil(box.right())) + 1),
+              y1 = std::min(height, int(std::ceil(box.bottom())) + 1);
     return {x0, y0, x1 - x0, y1 - y0};
 }
 
@@ -42,7 +43,8 @@ void Painter::shadow(const Shape& shape, const Box& box, float blur, float dy, C
     if (b.w <= 0 || b.h <= 0)
         return;
     const int drop = int(std::lround(dy));
-    const Mask mask = maskIn([&](float x, float y) { return shape(x, y - float(drop)); }, b.x0, b.y0, b.w, b.h);
+    const Mask mask
+        = maskIn([&](float x, float y) { return shape(x, y - float(drop)); }, b.x0, b.y0, b.w, b.h);
     target_.fill(blur > 0 ? blurred(mask, blur) : mask, solid(color), b.x0, b.y0);
 }
 
@@ -63,7 +65,8 @@ void Painter::picture(const Picture& picture, float x, float y, float opacity)
     target_.draw(picture, int(std::lround(x)), int(std::lround(y)), opacity);
 }
 
-void Painter::text(const Font& font, const std::string& utf8, float x, float baseline, int alignment, const TextLook& look)
+void Painter::text(
+    const Font& font, const std::string& utf8, float x, float baseline, int alignment, const TextLook& look)
 {
     const int width = font.textWidth(utf8);
     const int pad = int(std::ceil(look.outline + look.shadow)) + 3;
@@ -103,9 +106,11 @@ Paint polkaDots(Color ground, Color dot, float spacing, float radius)
 Paint tiles(Color face, Color grout, float size, float groutWidth, float originX, float originY)
 {
     return [=](float x, float y) {
-        const float u = std::fmod(x - originX + 1000 * size, size), v = std::fmod(y - originY + 1000 * size, size);
+        const float u = std::fmod(x - originX + 1000 * size, size),
+                    v = std::fmod(y - originY + 1000 * size, size);
         const float d = std::min({u, size - u, v, size - v});
-        const Color shaded = face.mix(face.lighter(0.25f), std::clamp((size - u - v) / (2 * size), 0.0f, 1.0f) * 0.6f);
+        const Color shaded
+            = face.mix(face.lighter(0.25f), std::clamp((size - u - v) / (2 * size), 0.0f, 1.0f) * 0.6f);
         return grout.mix(shaded, std::clamp(d - groutWidth / 2 + 0.5f, 0.0f, 1.0f));
     };
 }
@@ -126,7 +131,9 @@ Paint bricks(Color brick, Color mortar, float width, float height, float originY
         const float u = std::fmod(x + shift + 1000 * width, width), v = y - originY - row * height;
         const float d = std::min({u, width - u, v, height - v});
         const int index = int(std::floor((x + shift) / width)) * 7 + int(row) * 3;
-        const Color tone = index % 3 == 0 ? brick.darker(0.06f) : index % 3 == 1 ? brick : brick.lighter(0.05f);
+        const Color tone = index % 3 == 0 ? brick.darker(0.06f)
+            : index % 3 == 1              ? brick
+                                          : brick.lighter(0.05f);
         return mortar.mix(tone, std::clamp(d - 1.0f, 0.0f, 1.0f));
     };
 }
@@ -165,10 +172,12 @@ float motifDistance(Motif kind, float u, float v, float size)
         const float tip = (x + y * 0.85f - 0.65f) * 0.75f;
         return std::min(lobe, std::max(tip, -y - 0.9f)) * size;
     }
-    case Motif::Diamond: return (std::fabs(u) + std::fabs(v) * 0.7f - size) * 0.8f;
+    case Motif::Diamond:
+        return (std::fabs(u) + std::fabs(v) * 0.7f - size) * 0.8f;
     case Motif::Note: {
         const float head = std::hypot((u + size * 0.3f) / 1.3f, v - size * 0.55f) - size * 0.38f;
-        const float stem = std::max(std::fabs(u - size * 0.12f) - size * 0.09f, std::fabs(v + size * 0.1f) - size * 0.7f);
+        const float stem
+            = std::max(std::fabs(u - size * 0.12f) - size * 0.09f, std::fabs(v + size * 0.1f) - size * 0.7f);
         return std::min(head, stem);
     }
     case Motif::Leaf: {

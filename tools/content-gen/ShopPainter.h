@@ -26,7 +26,7 @@ struct Box {
 
 class Painter {
 public:
-    explicit Painter(Picture& target) : target_(target) {}
+    explicit Painter(Picture& target) : target_(target) { }
 
     Picture& target() { return target_; }
 
@@ -40,7 +40,8 @@ public:
     void panel(const Box& box, float radius, const Paint& face, Color rim, float rimWidth = 2);
     void picture(const Picture& picture, float x, float y, float opacity = 1.0f);
     // Text with its pen starting at x (alignment 0) or centred on x (1), on the baseline.
-    void text(const Font& font, const std::string& utf8, float x, float baseline, int alignment, const TextLook& look);
+    void text(const Font& font, const std::string& utf8, float x, float baseline, int alignment,
+        const TextLook& look);
 
 private:
     Mask maskIn(const Shape& shape, int x0, int y0, int w, int h) const;

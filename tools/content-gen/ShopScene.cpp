@@ -13,14 +13,20 @@ using namespace shoplayout;
 float GoodsPlace::width() const
 {
     switch (pile) {
-    case Pile::Single: return singleWidth;
-    case Pile::Three: return pileStep + itemSize;
-    case Pile::Five: return 2 * pileStep + itemSize;
+    case Pile::Single:
+        return singleWidth;
+    case Pile::Three:
+        return pileStep + itemSize;
+    case Pile::Five:
+        return 2 * pileStep + itemSize;
     }
     return 0;
 }
 
-ShopScene::ShopScene(int shopNumber) : number_(shopNumber), background_(width, height), painter_(background_), sign_(190, 44) {}
+ShopScene::ShopScene(int shopNumber)
+    : number_(shopNumber), background_(width, height), painter_(background_), sign_(190, 44)
+{
+}
 
 void ShopScene::paintSign(const std::string& title, SignStyle style, Color face, Color ink)
 {
@@ -46,15 +52,17 @@ std::vector<Box> ShopScene::goods(const std::string& pattern, float x0, float x1
         } else if (c >= '1' && c <= '9') {
             part.width = float(c - '0') * 10;
         } else {
-            throw std::runtime_error("shop " + std::to_string(number_) + ": unknown letter in the goods pattern " + pattern);
+            throw std::runtime_error(
+                "shop " + std::to_string(number_) + ": unknown letter in the goods pattern " + pattern);
         }
         used += part.width;
         parts.push_back(part);
     }
     const float spare = (x1 - x0) - used;
     if (spare < -0.5f)
-        throw std::runtime_error("shop " + std::to_string(number_) + ": the goods " + pattern + " need " + std::to_string(int(used))
-                                 + " pixels, the shelf from " + std::to_string(int(x0)) + " has " + std::to_string(int(x1 - x0)));
+        throw std::runtime_error("shop " + std::to_string(number_) + ": the goods " + pattern + " need "
+            + std::to_string(int(used)) + " pixels, the shelf from " + std::to_string(int(x0)) + " has "
+            + std::to_string(int(x1 - x0)));
     const float gap = spare / float(parts.size() + 1);
     std::vector<Box> boxes;
     float x = x0 + gap;
@@ -62,7 +70,8 @@ std::vector<Box> ShopScene::goods(const std::string& pattern, float x0, float x1
         if (part.goods) {
             part.place.x = std::round(x);
             places_.push_back(part.place);
-            const float top = baseline - (part.place.pile == Pile::Single ? itemSize - 2 : itemSize - 2 + pileRaise);
+            const float top
+                = baseline - (part.place.pile == Pile::Single ? itemSize - 2 : itemSize - 2 + pileRaise);
             boxes.push_back({part.place.x, top, part.width, baseline - top});
         }
         x += part.width + gap;
@@ -70,9 +79,15 @@ std::vector<Box> ShopScene::goods(const std::string& pattern, float x0, float x1
     return boxes;
 }
 
-void ShopScene::hintToken(float x, float y) { hints_.push_back({"hint_" + std::to_string(hints_.size() + 1), int(x), int(y)}); }
+void ShopScene::hintToken(float x, float y)
+{
+    hints_.push_back({"hint_" + std::to_string(hints_.size() + 1), int(x), int(y)});
+}
 
-void ShopScene::spot(const std::string& name, float x, float y) { spots_.push_back({name, int(std::lround(x)), int(std::lround(y))}); }
+void ShopScene::spot(const std::string& name, float x, float y)
+{
+    spots_.push_back({name, int(std::lround(x)), int(std::lround(y))});
+}
 
 const ScenePoint* ShopScene::findSpot(const std::string& name) const
 {
@@ -82,7 +97,8 @@ const ScenePoint* ShopScene::findSpot(const std::string& name) const
     return nullptr;
 }
 
-void ShopScene::decorate(const EmojiFont& font, uint32_t codepoint, float cx, float cy, float size, float opacity)
+void ShopScene::decorate(
+    const EmojiFont& font, uint32_t codepoint, float cx, float cy, float size, float opacity)
 {
     paintedEmoji(painter_, font, codepoint, cx, cy, size, opacity);
     decorations_.push_back(codepoint);
@@ -106,7 +122,8 @@ std::map<int, Pile> pileSizes(const Shop& shop, const PileChoice& choice)
         for (const std::string& name : names) {
             const auto found = kinds.find(name);
             if (found == kinds.end())
-                throw std::runtime_error("shop " + std::to_string(shop.number) + " has no item \"" + name + "\"");
+                throw std::runtime_error(
+                    "shop " + std::to_string(shop.number) + " has no item \"" + name + "\"");
             sizes[found->second] = pile;
         }
     };
@@ -133,11 +150,11 @@ std::vector<ItemPlacement> placeGoods(const ShopScene& scene, const std::map<int
         ++offered[place.pile];
     if (needed != offered) {
         auto describe = [](std::map<Pile, size_t>& m) {
-            return std::to_string(m[Pile::Single]) + " singles, " + std::to_string(m[Pile::Three]) + " piles of three, "
-                   + std::to_string(m[Pile::Five]) + " piles of five";
+            return std::to_string(m[Pile::Single]) + " singles, " + std::to_string(m[Pile::Three])
+                + " piles of three, " + std::to_string(m[Pile::Five]) + " piles of five";
         };
-        throw std::runtime_error("shop " + std::to_string(scene.number()) + " has places for " + describe(offered) + "; its goods need "
-                                 + describe(needed));
+        throw std::runtime_error("shop " + std::to_string(scene.number()) + " has places for "
+            + describe(offered) + "; its goods need " + describe(needed));
     }
 
     std::vector<ItemPlacement> items;
@@ -149,13 +166,17 @@ std::vector<ItemPlacement> placeGoods(const ShopScene& scene, const std::map<int
         const int x = int(place.x);
         const int step = int(pileStep);
         switch (place.pile) {
-        case Pile::Single: items.push_back({kind, x, front}); break;
+        case Pile::Single:
+            items.push_back({kind, x, front});
+            break;
         case Pile::Three:
-            items.insert(items.end(), {{kind, x + step / 2, back}, {kind, x, front}, {kind, x + step, front}});
+            items.insert(
+                items.end(), {{kind, x + step / 2, back}, {kind, x, front}, {kind, x + step, front}});
             break;
         case Pile::Five:
-            items.insert(items.end(), {{kind, x + step / 2, back}, {kind, x + step + step / 2, back}, {kind, x, front},
-                                       {kind, x + step, front}, {kind, x + 2 * step, front}});
+            items.insert(items.end(),
+                {{kind, x + step / 2, back}, {kind, x + step + step / 2, back}, {kind, x, front},
+                    {kind, x + step, front}, {kind, x + 2 * step, front}});
             break;
         }
     }

@@ -16,14 +16,14 @@ namespace contentgen {
 // The shared layout numbers of every shop screen.
 namespace shoplayout {
 constexpr int width = 800, height = 600;
-constexpr float goodsTop = 40;      // below the HUD strip
-constexpr float goodsBottom = 398;  // above the customers' thought bubbles
-constexpr float singleRow = 50;     // height of a row of single items
-constexpr float pileRow = 64;       // height of a row of piles
+constexpr float goodsTop = 40; // below the HUD strip
+constexpr float goodsBottom = 398; // above the customers' thought bubbles
+constexpr float singleRow = 50; // height of a row of single items
+constexpr float pileRow = 64; // height of a row of piles
 constexpr float itemSize = 48;
-constexpr float singleWidth = 46;   // neighbours overlap by their shadow
-constexpr float pileStep = 38;      // between the front items of a pile
-constexpr float pileRaise = 14;     // how much higher the back items stand
+constexpr float singleWidth = 46; // neighbours overlap by their shadow
+constexpr float pileStep = 38; // between the front items of a pile
+constexpr float pileRaise = 14; // how much higher the back items stand
 } // namespace shoplayout
 
 enum class Pile { Single = 1, Three = 3, Five = 5 };
@@ -77,7 +77,8 @@ public:
 
     // An emoji painted flat as decoration; remembered so that the designs can be checked
     // against the shop's own goods.
-    void decorate(const EmojiFont& font, uint32_t codepoint, float cx, float cy, float size, float opacity = 1.0f);
+    void decorate(
+        const EmojiFont& font, uint32_t codepoint, float cx, float cy, float size, float opacity = 1.0f);
     const std::vector<uint32_t>& decorations() const { return decorations_; }
 
 private:

@@ -5,7 +5,10 @@
 
 namespace contentgen {
 
-void SpriteTable::comment(const std::string& text) { lines_.push_back({true, text, 0}); }
+void SpriteTable::comment(const std::string& text)
+{
+    lines_.push_back({true, text, 0});
+}
 
 void SpriteTable::add(SpriteEntry entry)
 {
@@ -28,7 +31,8 @@ std::string SpriteTable::text(const std::string& header) const
             pictures += (pictures.empty() ? "" : " ") + (p.empty() ? std::string("\"\"") : p);
         char head[200];
         const std::string name = e.name.empty() ? "\"\"" : e.name;
-        std::snprintf(head, sizeof head, "%-22s %-18s %-24s", name.c_str(), e.className.c_str(), pictures.c_str());
+        std::snprintf(
+            head, sizeof head, "%-22s %-18s %-24s", name.c_str(), e.className.c_str(), pictures.c_str());
         std::string row = head;
         for (int n : e.numbers)
             row += " " + std::to_string(n);
@@ -51,7 +55,10 @@ SpriteTable SpriteTable::withClasses(const std::function<SpriteEntry(const Sprit
 
 namespace {
 
-int numberAt(const SpriteEntry& e, size_t i, int fallback = 0) { return i < e.numbers.size() ? e.numbers[i] : fallback; }
+int numberAt(const SpriteEntry& e, size_t i, int fallback = 0)
+{
+    return i < e.numbers.size() ? e.numbers[i] : fallback;
+}
 
 void drawCell(Picture& target, const Picture& sheet, int columns, int rows, int cell, int x, int y)
 {
@@ -66,15 +73,18 @@ void drawNumber(Picture& target, const Picture& digits, const SpriteEntry& e)
     const int cell = digits.width() / 15;
     const int value = numberAt(e, 3), format = numberAt(e, 4);
     std::vector<std::pair<int, int>> cells; // cell, width
-    const std::string text = format == 3 ? std::to_string(value / 60) + ":" + (value % 60 < 10 ? "0" : "") + std::to_string(value % 60)
-                                         : std::to_string(value);
+    const std::string text = format == 3
+        ? std::to_string(value / 60) + ":" + (value % 60 < 10 ? "0" : "") + std::to_string(value % 60)
+        : std::to_string(value);
     int width = 0;
     for (char c : text) {
         cells.emplace_back(c == ':' ? 0 : 5 + (c - '0'), c == ':' ? (cell + 1) / 2 : cell);
         width += cells.back().second;
     }
     const int alignment = numberAt(e, 2);
-    int x = alignment == 1 ? numberAt(e, 0) - width / 2 : alignment == 2 ? numberAt(e, 0) - width : numberAt(e, 0);
+    int x = alignment == 1 ? numberAt(e, 0) - width / 2
+        : alignment == 2   ? numberAt(e, 0) - width
+                           : numberAt(e, 0);
     for (const auto& [index, w] : cells) {
         const int offset = index == 0 ? (cell - w) / 2 : 0;
         target.draw(cropped(digits, index * cell + offset, 0, w, digits.height()), x, numberAt(e, 1));
@@ -84,7 +94,8 @@ void drawNumber(Picture& target, const Picture& digits, const SpriteEntry& e)
 
 } // namespace
 
-void SpriteTable::compose(Picture& target, const std::function<const Picture&(const std::string&)>& picture) const
+void SpriteTable::compose(
+    Picture& target, const std::function<const Picture&(const std::string&)>& picture) const
 {
     for (const SpriteEntry& e : entries_) {
         if (!e.shownAtStart || e.pictures.empty())
@@ -93,11 +104,12 @@ void SpriteTable::compose(Picture& target, const std::function<const Picture&(co
         if (c == "Sprite" || c == "ShopItemSprite") {
             target.draw(picture(e.pictures[0]), numberAt(e, 0), numberAt(e, 1));
         } else if (c == "AnimateSprite" && numberAt(e, 4, 0) >= 0) {
-            drawCell(target, picture(e.pictures[0]), numberAt(e, 2, 1), numberAt(e, 3, 1), numberAt(e, 4, 0), numberAt(e, 0), numberAt(e, 1));
+            drawCell(target, picture(e.pictures[0]), numberAt(e, 2, 1), numberAt(e, 3, 1), numberAt(e, 4, 0),
+                numberAt(e, 0), numberAt(e, 1));
         } else if (c == "ButtonSprite") {
             const int state = numberAt(e, 7, 0);
-            drawCell(target, picture(e.pictures[0]), numberAt(e, 2, 1), numberAt(e, 3, 1), state == 0 ? numberAt(e, 6) : numberAt(e, 5),
-                     numberAt(e, 0), numberAt(e, 1));
+            drawCell(target, picture(e.pictures[0]), numberAt(e, 2, 1), numberAt(e, 3, 1),
+                state == 0 ? numberAt(e, 6) : numberAt(e, 5), numberAt(e, 0), numberAt(e, 1));
         } else if (c == "NumberSprite") {
             drawNumber(target, picture(e.pictures[0]), e);
         }
