@@ -63,18 +63,6 @@ void upright(Painter& p, float x, float y0, float y1, float width, const Materia
         m.dark, 1.5f);
 }
 
-void cabinetBack(Painter& p, const Box& box, const Paint& paint)
-{
-    p.fill(rect(box.x, box.y, box.w, box.h), box, paint);
-    // Soft shade under the crown and along the sides, so the back reads as recessed.
-    p.fill(rect(box.x, box.y, box.w, 14), {box.x, box.y, box.w, 14},
-        vertical(box.y, Color::hex(0x000000, 0.22f), box.y + 14, Color::hex(0x000000, 0)));
-    p.fill(rect(box.x, box.y, box.w, box.h), box, [&](float x, float) {
-        const float d = std::min(x - box.x, box.right() - x);
-        return Color::hex(0x000000, std::clamp(0.18f - d / 60.0f, 0.0f, 0.18f));
-    });
-}
-
 void cabinetCrown(Painter& p, float x0, float x1, float y, const Material& m)
 {
     const float w = x1 - x0;
@@ -101,32 +89,6 @@ void crate(Painter& p, const Box& box, const Material& m)
     }
     for (float x : {box.x + 1, box.right() - 7})
         p.panel({x, box.y + 1, 6, box.h - 2}, 1, solid(m.mid.darker(0.1f)), m.dark, 1.2f);
-}
-
-void basket(Painter& p, const Box& box, Color straw)
-{
-    p.shadow(roundedRect(box.x, box.y, box.w, box.h, 6), box, 3, 3, shadowTone);
-    p.fill(roundedRect(box.x, box.y, box.w, box.h, 6), box, solid(straw.darker(0.45f)));
-    p.fill(roundedRect(box.x + 2, box.y + 2, box.w - 4, box.h - 4, 5), box, [=](float x, float y) {
-        // Over-under weave: checker of short strands, lighter at the top.
-        const int u = int(std::floor((x - box.x) / 7)), v = int(std::floor((y - box.y) / 5));
-        const Color base = straw.mix(straw.darker(0.2f), (y - box.y) / box.h);
-        return (u + v) % 2 ? base : base.darker(0.12f);
-    });
-    p.fill(roundedRect(box.x - 1, box.y - 1, box.w + 2, 5, 2.5f), {box.x - 1, box.y - 1, box.w + 2, 6},
-        solid(straw.darker(0.3f)));
-}
-
-void tableCloth(Painter& p, float x0, float x1, float y, Color cloth, Color trim)
-{
-    const float w = x1 - x0;
-    p.shadow(rect(x0, y, w, 10), {x0, y, w, 12}, 3, 3, shadowTone);
-    p.fill(rect(x0, y - 3, w, 12), {x0, y - 3, w, 12}, vertical(y - 3, cloth.lighter(0.2f), y + 9, cloth));
-    // A scalloped hem.
-    Shape hem = rect(x0, y + 8, w, 1);
-    for (float x = x0 + 6; x < x1; x += 12)
-        hem = unite(hem, circle(x, y + 8, 6));
-    p.fill(intersect(hem, rect(x0, y + 8, w, 8)), {x0, y + 8, w, 8}, solid(trim));
 }
 
 void pegboard(Painter& p, const Box& box, Color board)

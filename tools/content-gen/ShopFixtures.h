@@ -29,11 +29,7 @@ inline const Material pine = Material::of(0xF2CF94, 0xD9A866, 0x8C5E2C);
 inline const Material white = Material::of(0xFFFFFF, 0xE8E4DC, 0x9E958A);
 inline const Material steel = Material::of(0xDCE3EA, 0xA9B4BF, 0x5C6773);
 inline const Material orangeSteel = Material::of(0xFFB347, 0xF28C1C, 0x9A4E06);
-inline const Material glass = Material::of(0xE8FBFF, 0xB8E6F2, 0x5A9BB0);
-inline const Material mint = Material::of(0xC9F2DE, 0x8FD8B5, 0x3E8E69);
-inline const Material pink = Material::of(0xFFD6E5, 0xF5A3C0, 0xB2527A);
 inline const Material navy = Material::of(0x3E5C8A, 0x2A4069, 0x15213A);
-inline const Material red = Material::of(0xFF7B7B, 0xE04646, 0x8E1F1F);
 inline const Material bamboo = Material::of(0xF0DB8E, 0xD2B45E, 0x8A7026);
 } // namespace materials
 
@@ -45,18 +41,12 @@ void glassShelf(Painter& p, float x0, float x1, float y, Color glow);
 void rackBeam(Painter& p, float x0, float x1, float y, const Material& m);
 // A vertical post or cabinet side from y0 to y1.
 void upright(Painter& p, float x, float y0, float y1, float width, const Material& m);
-// Back panel of a cabinet between its sides, drawn before its shelves.
-void cabinetBack(Painter& p, const Box& box, const Paint& paint);
 // A moulded cabinet top (crown) over x0..x1 at y.
 void cabinetCrown(Painter& p, float x0, float x1, float y, const Material& m);
 // A small shelf bracket below a board.
 void bracket(Painter& p, float x, float y, const Material& m);
 // A wooden crate front (slats and corner posts), useful under displays and in the counter.
 void crate(Painter& p, const Box& box, const Material& m);
-// A woven basket front.
-void basket(Painter& p, const Box& box, Color straw);
-// A cloth-covered table top (the goods' shelf line at y) with a hanging fringe.
-void tableCloth(Painter& p, float x0, float x1, float y, Color cloth, Color trim);
 // A pegboard panel with its holes.
 void pegboard(Painter& p, const Box& box, Color board);
 // A clothes rail or hanging bar at y, with end posts.

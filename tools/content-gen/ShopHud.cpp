@@ -499,7 +499,7 @@ Picture howToPlayPicture(const EmojiFont& emoji)
     const uint32_t goods[] = {0x1F34E, 0x1F350, 0x1F34E};
     for (int i = 0; i < 3; ++i)
         p.picture(sticker(emoji.emoji(goods[i]), 48, 40), 266 + i * 48, 50);
-    p.picture(sparkleCell(), 286, 34);
+    p.picture(sparkleCell(), 262, 36); // the first apple is the one to click
     return out;
 }
 

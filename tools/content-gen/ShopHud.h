@@ -37,7 +37,7 @@ constexpr int glowY = customerStarY + 20 - 36;
 // Every HUD and round picture, named as the tables name them.
 std::vector<NamedPicture> hudPictures();
 // The sheets of the ambient animations: butterfly (shop 4), seagull and clouds (shop 9),
-// cuckoo clock (shop 11). Cell sizes are in hud::ambient...
+// cuckoo clock (shop 11); their cell sizes are in the namespace ambient below.
 std::vector<NamedPicture> ambientPictures();
 // The titles, illustrations and buttons of the round's dialogs.
 std::vector<NamedPicture> dialogPictures(const EmojiFont& emoji);

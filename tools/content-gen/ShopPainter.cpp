@@ -166,12 +166,6 @@ float motifDistance(Motif kind, float u, float v, float size)
         const float r = std::hypot(u, v), a = std::atan2(v, u);
         return r - size * (0.55f + 0.45f * std::fabs(std::cos(2.5f * a)));
     }
-    case Motif::Heart: {
-        const float x = std::fabs(u) / size, y = -v / size;
-        const float lobe = std::hypot(x - 0.45f, y - 0.35f) - 0.5f;
-        const float tip = (x + y * 0.85f - 0.65f) * 0.75f;
-        return std::min(lobe, std::max(tip, -y - 0.9f)) * size;
-    }
     case Motif::Diamond:
         return (std::fabs(u) + std::fabs(v) * 0.7f - size) * 0.8f;
     case Motif::Note: {
@@ -179,10 +173,6 @@ float motifDistance(Motif kind, float u, float v, float size)
         const float stem
             = std::max(std::fabs(u - size * 0.12f) - size * 0.09f, std::fabs(v + size * 0.1f) - size * 0.7f);
         return std::min(head, stem);
-    }
-    case Motif::Leaf: {
-        const float c = 0.7071f, x = (u + v) * c, y = (v - u) * c;
-        return std::max(std::hypot(x, y - size * 0.6f), std::hypot(x, y + size * 0.6f)) - size * 1.05f;
     }
     }
     return 1.0f;

@@ -57,8 +57,8 @@ Paint checker(Color a, Color b, float size, float originX, float originY);
 Paint bricks(Color brick, Color mortar, float width, float height, float originY);
 // Horizontal boards with seams, each board a little lighter or darker than the next.
 Paint planks(Color wood, Color seam, float boardHeight, float originY, bool vertical = false);
-// A faint diagonal lattice of small shapes (wallpaper): stars, flowers or hearts.
-enum class Motif { Star, Flower, Heart, Diamond, Note, Leaf };
+// A staggered lattice of small shapes (wallpaper): stars, flowers, diamonds or notes.
+enum class Motif { Star, Flower, Diamond, Note };
 Paint wallpaper(Color ground, Color motif, Motif kind, float spacing);
 
 } // namespace contentgen
