@@ -13,12 +13,20 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
 const std::string Build = KIPTO2_CONTENT_BUILD;
 const std::string Source = KIPTO2_CONTENT_SOURCE;
 const char* Lists[] = {"tables", "sounds", "ui", "items", "texts", "gallery", "menus"};
+
+// A scratch path of this test process: other builds on the machine run the same tests at the
+// same time, and /tmp is shared.
+std::string scratch(const std::string& name)
+{
+    return testing::TempDir() + "kipto2-" + std::to_string(getpid()) + "-" + name;
+}
 
 std::vector<uint8_t> readFile(const std::string& path)
 {
@@ -35,10 +43,11 @@ std::string readText(const std::string& path)
 // Runs a command; its standard error goes to `errors`.
 int run(const std::string& command, std::string* errors = nullptr)
 {
-    const std::string errorFile = testing::TempDir() + "pipeline_errors.txt";
+    const std::string errorFile = scratch("pipeline_errors.txt");
     const int status = std::system((command + " 2>" + errorFile + " >/dev/null").c_str());
     if (errors)
         *errors = readText(errorFile);
+    std::filesystem::remove(errorFile);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -95,7 +104,7 @@ TEST(Pipeline, PackageHoldsEveryGeneratedFileUnchanged)
 
 TEST(Pipeline, AFreshBuildGivesTheSamePackageBytes)
 {
-    const std::string folder = testing::TempDir() + "content_again";
+    const std::string folder = scratch("content_again");
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     const std::string gen = KIPTO2_CONTENT_GEN;
@@ -114,6 +123,7 @@ TEST(Pipeline, AFreshBuildGivesTheSamePackageBytes)
     const std::string package = folder + "/Kipto2.bin";
     ASSERT_EQ(run(std::string(KIPTO2_PACKAGE_TOOL) + " create " + package + listArguments(folder)), 0);
     EXPECT_TRUE(readFile(package) == readFile(Build + "/../Kipto2.bin"));
+    std::filesystem::remove_all(folder);
 }
 
 TEST(Pipeline, CheckerPassesTheGamePackage)
@@ -124,7 +134,7 @@ TEST(Pipeline, CheckerPassesTheGamePackage)
 
 TEST(Pipeline, CheckerReportsMissingNamesWithTheirLine)
 {
-    const std::string names = testing::TempDir() + "names.txt";
+    const std::string names = scratch("names.txt");
     std::ofstream(names) << "sprite Dim\nsprite NoSuchSprite\ntext NO_SUCH_TEXT\nsound 61\nsound 62\npicture logo\npicture datfile\n";
     std::string errors;
     EXPECT_EQ(run(checkCommand(Build + "/../Kipto2.bin", names), &errors), 1);
@@ -135,11 +145,12 @@ TEST(Pipeline, CheckerReportsMissingNamesWithTheirLine)
     EXPECT_EQ(errors.find("names.txt:1:"), std::string::npos) << errors;
     EXPECT_EQ(errors.find("names.txt:4:"), std::string::npos) << errors;
     EXPECT_EQ(errors.find("names.txt:6:"), std::string::npos) << errors;
+    std::filesystem::remove(names);
 }
 
 TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
 {
-    const std::string folder = testing::TempDir() + "badtable";
+    const std::string folder = scratch("badtable");
     std::filesystem::create_directories(folder);
     const std::string table = folder + "/datfile.txt";
     std::ofstream(table) << "<sounds>\n+snd_click.wav\n+no_such.wav\n"           // lines 1-3
@@ -173,4 +184,5 @@ TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
     EXPECT_NE(errors.find(where + "12: error: sprite g: Sprite is no container"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "13: error: unknown section <bogus>"), std::string::npos) << errors;
     EXPECT_EQ(errors.find(where + "5:"), std::string::npos) << errors;
+    std::filesystem::remove_all(folder);
 }
