@@ -13,6 +13,7 @@ packages="
   libcurl4-openssl-dev
   libsqlite3-dev
   libxml2-dev
+  libcpp-httplib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libpixman-1-dev
   clang libclang-rt-14-dev
@@ -21,6 +22,7 @@ packages="
 "
 # Why the less obvious ones are here:
 #   libpixman-1-dev   only the drawing benchmark links it, as a yardstick
+#   libcpp-httplib-dev   the HTTP server of the score service kipto2-scores (and its tests' client)
 #   clang, libclang-rt-14-dev   libFuzzer targets and the sanitizer builds
 #   fonts-*           the fonts that fontconfig resolves and the content build bakes
 #   xvfb, xauth, xdotool, x11-apps, imagemagick

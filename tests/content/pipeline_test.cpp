@@ -13,19 +13,32 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <unistd.h>
+#include <stdexcept>
+#include <stdlib.h>
 
 namespace {
 
 const std::string Build = KIPTO2_CONTENT_BUILD;
 const std::string Source = KIPTO2_CONTENT_SOURCE;
-const char* Lists[] = {"tables", "sounds", "ui", "items", "texts", "gallery", "menus"};
+const char* Lists[] = {"tables", "sounds", "ui", "items", "texts", "gallery", "menus", "campaign"};
 
-// A scratch path of this test process: other builds on the machine run the same tests at the
-// same time, and /tmp is shared.
-std::string scratch(const std::string& name)
+// A folder of this test's own: tests run in parallel, and other checkouts on the machine run
+// the same tests, so no fixed name under the system's temporary folder is safe.
+// It is removed when the test program ends.
+std::string scratch()
 {
-    return testing::TempDir() + "kipto2-" + std::to_string(getpid()) + "-" + name;
+    struct Folder {
+        std::string path;
+        Folder() : path(testing::TempDir() + "kipto2_pipeline_XXXXXX")
+        {
+            if (!mkdtemp(path.data()))
+                throw std::runtime_error("cannot make a temporary folder");
+            path += "/";
+        }
+        ~Folder() { std::filesystem::remove_all(path); }
+    };
+    static const Folder folder;
+    return folder.path;
 }
 
 std::vector<uint8_t> readFile(const std::string& path)
@@ -43,11 +56,10 @@ std::string readText(const std::string& path)
 // Runs a command; its standard error goes to `errors`.
 int run(const std::string& command, std::string* errors = nullptr)
 {
-    const std::string errorFile = scratch("pipeline_errors.txt");
+    const std::string errorFile = scratch() + "pipeline_errors.txt";
     const int status = std::system((command + " 2>" + errorFile + " >/dev/null").c_str());
     if (errors)
         *errors = readText(errorFile);
-    std::filesystem::remove(errorFile);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -104,8 +116,7 @@ TEST(Pipeline, PackageHoldsEveryGeneratedFileUnchanged)
 
 TEST(Pipeline, AFreshBuildGivesTheSamePackageBytes)
 {
-    const std::string folder = scratch("content_again");
-    std::filesystem::remove_all(folder);
+    const std::string folder = scratch() + "content_again";
     std::filesystem::create_directories(folder);
     const std::string gen = KIPTO2_CONTENT_GEN;
     const std::string steps[] = {
@@ -115,7 +126,8 @@ TEST(Pipeline, AFreshBuildGivesTheSamePackageBytes)
         "texts " + folder + "/texts " + folder + "/texts.list " + Source + "/texts.txt " + Source + "/items.txt",
         "gallery " + folder + "/gallery " + folder + "/gallery.list " + folder + "/ui " + folder + "/items " + folder + "/texts "
             + Source + "/items.txt",
-        "menus " + folder + "/menus " + folder + "/menus.list " + folder + "/ui " + Source + "/items.txt"};
+        "menus " + folder + "/menus " + folder + "/menus.list " + folder + "/ui " + Source + "/items.txt",
+        "campaign " + folder + "/campaign " + folder + "/campaign.list " + Source + "/tables " + Source + "/items.txt"};
     for (const std::string& step : steps)
         ASSERT_EQ(run(gen + " " + step), 0) << step;
     // The tables are the sources themselves: the top-level table and every sub-table.
@@ -123,7 +135,6 @@ TEST(Pipeline, AFreshBuildGivesTheSamePackageBytes)
     const std::string package = folder + "/Kipto2.bin";
     ASSERT_EQ(run(std::string(KIPTO2_PACKAGE_TOOL) + " create " + package + listArguments(folder)), 0);
     EXPECT_TRUE(readFile(package) == readFile(Build + "/../Kipto2.bin"));
-    std::filesystem::remove_all(folder);
 }
 
 TEST(Pipeline, CheckerPassesTheGamePackage)
@@ -134,7 +145,7 @@ TEST(Pipeline, CheckerPassesTheGamePackage)
 
 TEST(Pipeline, CheckerReportsMissingNamesWithTheirLine)
 {
-    const std::string names = scratch("names.txt");
+    const std::string names = scratch() + "names.txt";
     std::ofstream(names) << "sprite Dim\nsprite NoSuchSprite\ntext NO_SUCH_TEXT\nsound 61\nsound 62\npicture logo\npicture datfile\n";
     std::string errors;
     EXPECT_EQ(run(checkCommand(Build + "/../Kipto2.bin", names), &errors), 1);
@@ -145,12 +156,11 @@ TEST(Pipeline, CheckerReportsMissingNamesWithTheirLine)
     EXPECT_EQ(errors.find("names.txt:1:"), std::string::npos) << errors;
     EXPECT_EQ(errors.find("names.txt:4:"), std::string::npos) << errors;
     EXPECT_EQ(errors.find("names.txt:6:"), std::string::npos) << errors;
-    std::filesystem::remove(names);
 }
 
 TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
 {
-    const std::string folder = scratch("badtable");
+    const std::string folder = scratch() + "badtable";
     std::filesystem::create_directories(folder);
     const std::string table = folder + "/datfile.txt";
     std::ofstream(table) << "<sounds>\n+snd_click.wav\n+no_such.wav\n"           // lines 1-3
@@ -184,5 +194,4 @@ TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
     EXPECT_NE(errors.find(where + "12: error: sprite g: Sprite is no container"), std::string::npos) << errors;
     EXPECT_NE(errors.find(where + "13: error: unknown section <bogus>"), std::string::npos) << errors;
     EXPECT_EQ(errors.find(where + "5:"), std::string::npos) << errors;
-    std::filesystem::remove_all(folder);
 }

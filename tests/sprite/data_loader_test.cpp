@@ -7,9 +7,11 @@
 #include "sprite/GameCanvas3.h"
 #include "sprite/ImageSprite.h"
 #include "sprite/User.h"
+#include "sprite/text/GlyphFace.h"
 #include "sprite_test_support.h"
 #include "util/Region.h"
 #include "window/audio/AudioClip.h"
+#include "window/raster/PixelImage.h"
 
 #include <gtest/gtest.h>
 
@@ -217,6 +219,17 @@ TEST_F(DataLoaderTest, SubTablesBecomeChildrenOfContainers)
         static_cast<sprite::ImageSprite*>(named("plain"))->getImage());
     EXPECT_EQ(spriteCount(), 2) << "the children are not top-level sprites";
     EXPECT_EQ(named("first"), nullptr);
+}
+
+TEST_F(DataLoaderTest, FontMetricsDecodedOnlyInSizeAreReadOnceThePixelsCome)
+{
+    usePackage({});
+    window::ImageBase::hiddenLoadDepth++;
+    lang::Ref<window::PixelImage> metrics = lang::adopt(new window::PixelImage(lang::String("+pic")));
+    sprite::GlyphFace face(nullptr, metrics.get());
+    EXPECT_EQ(face.glyph(' ').sourceX, 0) << "no pixels while the container loads hidden";
+    window::ImageBase::hiddenLoadDepth--;
+    EXPECT_EQ(static_cast<uint32_t>(face.glyph(' ').sourceX), 0xFFFF0000u);
 }
 
 TEST_F(DataLoaderTest, HiddenContainersDecodePicturesWhenShown)

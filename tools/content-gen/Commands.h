@@ -23,5 +23,7 @@ int makeGallery(const std::string& outDir, const std::string& listPath, const st
 int makeMenus(const std::string& outDir, const std::string& listPath, const std::string& uiDir, const std::string& cataloguePath);
 // The harness's preview package of the menu screens, over the tables of `contentDir`.
 int makeMenuPreview(const std::string& outDir, const std::string& listPath, const std::string& contentDir);
+// The campaign's pictures and their preview package; SOURCE is content/tables, then the catalogue.
+int makeCampaign(const std::string& outDir, const std::string& listPath, const std::string& tablesDir, const std::string& cataloguePath);
 
 } // namespace contentgen

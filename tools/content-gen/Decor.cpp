@@ -154,4 +154,24 @@ Picture starPicture(int size, Color face, Color dark)
     return out;
 }
 
+TextLook inkLook(Color color)
+{
+    TextLook look;
+    look.fill = solid(color);
+    return look;
+}
+
+Picture greyed(const Picture& source, float fade)
+{
+    Picture out = source;
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            Rgba& p = out.ref(x, y);
+            const float grey = 0.3f * p.r + 0.59f * p.g + 0.11f * p.b;
+            const float v = grey + (p.a - grey) * fade; // premultiplied: white is the alpha itself
+            p.r = p.g = p.b = v;
+        }
+    return out;
+}
+
 } // namespace contentgen

@@ -47,4 +47,9 @@ Picture starPicture(int size, Color face, Color dark);
 // Joins cells left to right into one sheet.
 Picture sideBySide(const std::vector<Picture>& cells);
 
+// Plain text in one colour.
+TextLook inkLook(Color color);
+// The picture in greys, faded toward white by `fade` (0 keeps the contrast; a locked or disabled look).
+Picture greyed(const Picture& source, float fade);
+
 } // namespace contentgen

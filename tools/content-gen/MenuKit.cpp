@@ -48,27 +48,6 @@ void drawLine(Picture& target, const Font& font, const std::string& text, float 
         target, font.textMask(text, target.width(), target.height(), int(std::lround(left)), baseline), look);
 }
 
-std::vector<std::string> wrapLines(const Font& font, const std::string& text, int width)
-{
-    std::vector<std::string> lines;
-    std::istringstream paragraphs(text);
-    for (std::string paragraph; std::getline(paragraphs, paragraph);) {
-        std::istringstream words(paragraph);
-        std::string line;
-        for (std::string word; words >> word;) {
-            const std::string longer = line.empty() ? word : line + " " + word;
-            if (!line.empty() && font.textWidth(longer) > width) {
-                lines.push_back(line);
-                line = word;
-            } else {
-                line = longer;
-            }
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 int drawParagraph(Picture& target, const Font& font, const std::string& text, float x, int top, int width,
     int lineHeight, const TextLook& look, Align align)
 {
@@ -78,13 +57,6 @@ int drawParagraph(Picture& target, const Font& font, const std::string& text, fl
         baseline += lineHeight;
     }
     return baseline - font.ascent();
-}
-
-TextLook inkLook(Color color)
-{
-    TextLook look;
-    look.fill = solid(color);
-    return look;
 }
 
 TextLook outlinedLook(Color fill, Color outline, float width)
@@ -170,15 +142,6 @@ template <typename Change> Picture mapped(const Picture& source, Change change)
 }
 
 } // namespace
-
-Picture greyed(const Picture& source, float lighten)
-{
-    return mapped(source, [lighten](const Rgba& p) {
-        const float grey = 0.3f * p.r + 0.59f * p.g + 0.11f * p.b;
-        const float v = grey + (p.a - grey) * lighten; // premultiplied white is (a, a, a)
-        return Rgba{v, v, v, p.a};
-    });
-}
 
 Picture shaded(const Picture& source, float t)
 {

@@ -33,14 +33,11 @@ enum class Align { Left, Centre, Right };
 // One line with its baseline at `baseline`; x is the left end, the centre or the right end.
 void drawLine(Picture& target, const Font& font, const std::string& text, float x, int baseline,
     const TextLook& look, Align align = Align::Left);
-// Breaks text into lines no wider than `width` at spaces; "\n" always breaks.
-std::vector<std::string> wrapLines(const Font& font, const std::string& text, int width);
 // A wrapped paragraph whose first baseline is `top` + the font's ascent; returns the y below it.
 int drawParagraph(Picture& target, const Font& font, const std::string& text, float x, int top, int width,
     int lineHeight, const TextLook& look, Align align = Align::Left);
 
 // Plain ink, or white with a dark outline, as the labels over panels and pictures use.
-TextLook inkLook(Color color);
 TextLook outlinedLook(Color fill, Color outline, float width);
 
 // A title banner with its words on it.
@@ -50,8 +47,6 @@ Picture titledRibbon(int width, int height, Color face, Color dark, const std::s
 // (atX, atY), scaled about that point, then turned by `degrees` clockwise.
 Picture transformed(const Picture& source, int width, int height, float pivotX, float pivotY, float atX,
     float atY, float scaleX, float scaleY, float degrees);
-// Colours pushed toward grey and lightened (a locked or disabled look).
-Picture greyed(const Picture& source, float lighten);
 // Every pixel's colour mixed toward white (t > 0) or black (t < 0).
 Picture shaded(const Picture& source, float t);
 // A soft glow of `color` around the picture's shape.

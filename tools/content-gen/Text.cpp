@@ -4,6 +4,7 @@
 #include FT_FREETYPE_H
 
 #include <algorithm>
+#include <sstream>
 #include <stdexcept>
 
 namespace contentgen {
@@ -112,6 +113,27 @@ Picture EmojiFont::emoji(uint32_t codepoint) const
             out.ref(x, y) = {p[2] / 255.0f, p[1] / 255.0f, p[0] / 255.0f, p[3] / 255.0f};
         }
     return out;
+}
+
+std::vector<std::string> wrapLines(const Font& font, const std::string& text, int width)
+{
+    std::vector<std::string> lines;
+    std::istringstream paragraphs(text);
+    for (std::string paragraph; std::getline(paragraphs, paragraph);) {
+        std::istringstream words(paragraph);
+        std::string line;
+        for (std::string word; words >> word;) {
+            const std::string longer = line.empty() ? word : line + " " + word;
+            if (!line.empty() && font.textWidth(longer) > width) {
+                lines.push_back(line);
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 } // namespace contentgen

@@ -58,4 +58,7 @@ private:
     FT_FaceRec_* face_ = nullptr;
 };
 
+// The text broken at spaces into lines no wider than `width`; "\n" always breaks.
+std::vector<std::string> wrapLines(const Font& font, const std::string& text, int width);
+
 } // namespace contentgen

@@ -17,6 +17,7 @@ const char Usage[] =
     "  texts     text items; SOURCE is content/texts.txt, then the catalogue\n"
     "  menus     the menu screens' pictures; SOURCE is the ui folder, then the catalogue\n"
     "  menupreview  a preview table of the menu screens for the harness; SOURCE is content/\n"
+    "  campaign  calendar, upgrade screen and story board pictures; SOURCE is content/tables, then the catalogue\n"
     "Writes the files into OUTDIR and one NAME=PATH line per package item into LIST.\n";
 
 } // namespace
@@ -44,6 +45,8 @@ int main(int argc, char** argv)
             return contentgen::makeMenus(outDir, list, argv[4], argv[5]);
         if (command == "menupreview" && argc == 5)
             return contentgen::makeMenuPreview(outDir, list, argv[4]);
+        if (command == "campaign" && argc == 6)
+            return contentgen::makeCampaign(outDir, list, argv[4], argv[5]);
         if (command == "items" && argc == 5)
             return contentgen::makeItems(outDir, list, argv[4]);
     } catch (const std::exception& e) {

@@ -29,7 +29,7 @@ uint32_t GlyphFace::inkColor() const
         return ink != 0 ? ink : 0xFF000000u;
     sheet->ensurePixels();
     const uint32_t* pixels = sheet->getPixels();
-    // A sheet whose decoding still waits (a hidden dialog's load) is looked at again later.
+    // A sheet still undecoded (its dialog loads hidden) is asked again once it has pixels.
     if (!pixels)
         return 0xFF000000u;
     ink = 0xFF000000u;
@@ -64,8 +64,8 @@ void GlyphFace::readMetrics() const
         return;
     metrics->ensurePixels();
     const uint32_t* pixels = metrics->getPixels();
-    // Pictures of a dialog that loads hidden are decoded only when first drawn: a table asked
-    // for meanwhile is read on a later call.
+    // Inside a dialog that loads hidden only the size is decoded: read the table when the
+    // pixels are there, not never.
     if (!pixels)
         return;
     tableRead = true;
