@@ -211,6 +211,11 @@ TEST_F(CanvasFlow, EnterShopOpensTheNamedShopAndDayAndIgnoresMalformedNames)
     game.action("EnterShop14_3");
     EXPECT_EQ(game.getCurrentShop(), game.getSprite("Shop12"));
     EXPECT_EQ(shop(12).calls.back(), "start 3 decorating");
+    // A shop that the package lacks is not entered: the player stays in the calendar.
+    game.leaveShop(false);
+    game.action("EnterShop5_1");
+    EXPECT_EQ(game.getCurrentScreen(), ScreenCalendar);
+    EXPECT_TRUE(game.shown("Calendar"));
 }
 
 TEST_F(CanvasFlow, LeavingARoundRecordsTheDayAndOpensTheNextScreen)
@@ -315,6 +320,8 @@ TEST_F(CanvasFlow, TheStartButtonShowsTheStoryOnceThenTheCalendar)
 TEST_F(CanvasFlow, ADeletedCurrentProfileIsNeverWrittenBack)
 {
     TestCanvas& game = startAsAnn();
+    game.action("BChangeProfile");
+    EXPECT_FALSE(game.shown("ProfileList")) << "this one name is compared with its case";
     game.action("bchangeprofile");
     EXPECT_TRUE(game.shown("ProfileList"));
     EXPECT_EQ(game.getDialogs().profileList()->getSelectedName(), "Ann");

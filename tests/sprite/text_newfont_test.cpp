@@ -494,6 +494,8 @@ TEST(NewFontPackage, TextInADialogLoadedHiddenMeasuresOnceItsPicturesCome)
         title->setText("Open");
         EXPECT_EQ(title->getBounds().width, 32);
         EXPECT_EQ(title->getBounds().height, 10);
+        title->setCaretShown(true);
+        EXPECT_EQ(title->getBounds().width, 32 + 8) << "the caret is as wide as the underscore";
     }
     lang::ResourceFile::closeAll();
 }

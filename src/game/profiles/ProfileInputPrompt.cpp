@@ -18,6 +18,8 @@ void ProfileInputPrompt::tableLoaded(sprite::DataLoader* loader)
     if (name && name->isInstanceOf("NewFontSprite")) {
         auto* text = static_cast<sprite::NewFontSprite*>(name);
         text->setCaretShown(true);
+        // The name grows at its end only: the caret is the font's own "_", in its ink.
+        text->setCaretLocked(true);
         text->setLetterSpacing(-1);
     } else if (name && name->isInstanceOf("TextSprite")) {
         static_cast<sprite::TextSprite*>(name)->setCaretShown(true);
