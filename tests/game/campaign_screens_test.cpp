@@ -48,6 +48,7 @@ const char* const GameTable = R"(
 <sprites>
 Calendar       Calendar:calendar.txt          0 0 800 600 0 0
 UpgradeMyShop  UpgradeMyShop:upgrade.txt      0 0 800 600 0 0
+Shop11         DialogSprite                   0 0 800 600 0 0
 Shop12         Kipto2Shop:own.txt             0 0 800 600 0 0
 StoryBoard     StoryBoard:story.txt           0 0 800 600 1 0
 ShopUnlockDlg  DialogSprite:unlock.txt        100 100 400 300 1 0
