@@ -17,11 +17,12 @@ bool ButtonSprite::init(window::ImageArray* pictures, lang::IntArray* numbers)
     const int32_t hoverFrame = numberAt(numbers, 4);
     const int32_t normalFrame = numberAt(numbers, 5);
     const int32_t disabledFrame = numberAt(numbers, 6);
+    const int32_t selectedFrame = numberAt(numbers, 8, -1);
     stateFrames[Disabled] = disabledFrame;
     stateFrames[Normal] = normalFrame;
     stateFrames[Hover] = hoverFrame;
-    stateFrames[Selected] = -1;
-    stateFrames[SelectedHover] = -1;
+    stateFrames[Selected] = selectedFrame;
+    stateFrames[SelectedHover] = selectedFrame;
     stateFrames[Pressed] = hoverFrame;
     stateFrames[SelectedPressed] = stateFrames[SelectedHover];
     enterInitialState(numberAt(numbers, 7, Disabled));

@@ -1,7 +1,8 @@
 // A button drawn from a sprite sheet: each state shows one cell (-1: the state cannot be
 // shown). Hits use the rectangle. Table numbers: x, y, columns, rows, hover frame, normal
-// frame, disabled frame, [initial state]; without the initial state the button starts
-// disabled and the game enables it.
+// frame, disabled frame, [initial state, selected frame]; without the initial state the
+// button starts disabled and the game enables it; without the selected frame the selected
+// states cannot be shown.
 #pragma once
 
 #include "sprite/AnimateSprite.h"

@@ -317,6 +317,17 @@ int32_t DialogSprite::handleMouseMoved(window::Event* event)
     return pointerOnButton ? Action : NotHandled;
 }
 
+bool DialogSprite::handleEvent(window::Event* event)
+{
+    if (!event || event->id != window::Event::Action)
+        return false;
+    lang::Object* argument = event->getArgument();
+    if (!argument || !argument->isInstanceOf("String"))
+        return false;
+    onAction(event->getSource(), *static_cast<lang::String*>(argument));
+    return true;
+}
+
 SpriteBase* DialogSprite::getChild(const lang::String& childName)
 {
     SyncGuard guard(this);

@@ -39,6 +39,10 @@ public:
     void loadChildImages() override;
     void releaseChildImages() override;
     void remove(SpriteBase* child) override;
+    // A named action from a sprite this dialog listens to (an event with id 7 and a String
+    // argument) goes to onAction(source, name), where scheduled actions arrive too; game
+    // dialogs override onAction to take them.
+    bool handleEvent(window::Event* event) override;
 
     // --- the dialog's virtual operations, in their fixed order
     virtual void addNamedAfter(const lang::String& childName, SpriteBase* child, SpriteBase* after);

@@ -3,47 +3,18 @@
 #include "HarnessClasses.h"
 #include "lang/ResourceFile.h"
 #include "lang/SyncGuard.h"
-#include "PngWriter.h"
 #include "sdl/SdlInput.h"
 #include "sprite/DialogSprite.h"
 #include "sprite/LoaderFrame2.h"
-#include "sprite/User.h"
 #include "window/raster/Graphics.h"
 #include "window/raster/PixelImage.h"
 
-#include "sprite/AnimateSprite.h"
-
-#include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace harness {
-
-namespace {
-
-// Verbs and how many arguments they take at least.
-const std::vector<std::pair<std::string, size_t>> Verbs = {
-    {"wait_loading_held", 0}, {"release_loading", 0}, {"wait_ready", 0}, {"move", 2}, {"drag", 2}, {"press", 2},
-    {"release", 2}, {"click", 2}, {"key", 1}, {"type", 1}, {"wait", 1}, {"wait_ms", 1}, {"screenshot", 1},
-    {"expect_visible", 1}, {"expect_hidden", 1}, {"expect_pixel", 3}, {"expect_frame", 2}, {"close", 0},
-    {"expect_exit", 1}, {"expect_setting", 2}, {"preset_setting", 3}, {"expect_fullscreen", 1}, {"deactivate", 0},
-    {"activate", 0}};
-
-void sleepMs(int ms)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-// The program's frame, once it exists (not counted).
-sprite::LoaderFrame2* currentFrame()
-{
-    sprite::GameCanvas3* canvas = sprite::LoaderFrame2::getCurrentCanvas();
-    return canvas ? dynamic_cast<sprite::LoaderFrame2*>(canvas->getParent()) : nullptr;
-}
-
-} // namespace
 
 ScriptDriver::ScriptDriver(std::string outputFolder) : outputFolder(std::move(outputFolder)) {}
 
@@ -51,6 +22,17 @@ ScriptDriver::~ScriptDriver()
 {
     if (thread.joinable())
         thread.join();
+}
+
+void ScriptDriver::sleepMs(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+sprite::LoaderFrame2* ScriptDriver::currentFrame()
+{
+    sprite::GameCanvas3* canvas = sprite::LoaderFrame2::getCurrentCanvas();
+    return canvas ? dynamic_cast<sprite::LoaderFrame2*>(canvas->getParent()) : nullptr;
 }
 
 bool ScriptDriver::load(const std::string& path)
@@ -70,10 +52,8 @@ bool ScriptDriver::load(const std::string& path)
             continue;
         for (std::string word; words >> word;)
             command.arguments.push_back(word);
-        bool known = false;
-        for (const auto& [verb, count] : Verbs)
-            known = known || (verb == command.verb && command.arguments.size() >= count);
-        if (!known) {
+        const VerbInfo* verb = Verb::find(command.verb);
+        if (!verb || command.arguments.size() < verb->minArguments) {
             std::fprintf(stderr, "harness: %s:%d: unknown command or too few arguments: %s\n", path.c_str(), line,
                 text.c_str());
             return false;
@@ -83,24 +63,19 @@ bool ScriptDriver::load(const std::string& path)
     return true;
 }
 
-bool ScriptDriver::holdsLoading() const
+bool ScriptDriver::uses(const std::string& verb) const
 {
-    for (const Command& command : commands) {
-        if (command.verb == "wait_loading_held")
-            return true;
-    }
-    return false;
+    return !commandsOf(verb).empty();
 }
 
-void ScriptDriver::applyPresets()
+std::vector<Command> ScriptDriver::commandsOf(const std::string& verb) const
 {
+    std::vector<Command> found;
     for (const Command& command : commands) {
-        if (command.verb != "preset_setting")
-            continue;
-        lang::Ref<sprite::User> settings = lang::adopt(new sprite::User);
-        settings->open(lang::String(command.arguments[0].c_str()));
-        settings->setInt(lang::String(command.arguments[1].c_str()), integerArgument(command, 2));
+        if (command.verb == verb)
+            found.push_back(command);
     }
+    return found;
 }
 
 void ScriptDriver::start()
@@ -108,12 +83,40 @@ void ScriptDriver::start()
     thread = std::thread([this] { run(); });
 }
 
-void ScriptDriver::programEnded(int exitCode)
+bool ScriptDriver::programEnded(int exitCode)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     programHasEnded = true;
     programExitCode = exitCode;
     ended.notify_all();
+    if (!restartWanted)
+        return false;
+    ended.wait(lock, [this] { return restartReady; });
+    restartReady = false;
+    return true;
+}
+
+bool ScriptDriver::restartProgram(const Command& command)
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        restartWanted = true;
+    }
+    sdl::closeWindow(window);
+    if (!waitForEnd(command, "the program did not end"))
+        return false;
+    if (programExitCode != 0)
+        return fail(command, "the program ended with " + std::to_string(programExitCode));
+    // The next run makes a window and a canvas of its own.
+    window = 0;
+    canvas.reset();
+    leftHeld = false;
+    std::lock_guard<std::mutex> lock(mutex);
+    restartWanted = false;
+    programHasEnded = false;
+    restartReady = true;
+    ended.notify_all();
+    return true;
 }
 
 bool ScriptDriver::finish()
@@ -150,6 +153,16 @@ void ScriptDriver::run()
     }
 }
 
+bool ScriptDriver::execute(const Command& command)
+{
+    const VerbInfo* verb = Verb::find(command.verb);
+    if (!verb)
+        return fail(command, "unknown command");
+    if (verb->needsProgram && !waitForProgram(command))
+        return false;
+    return verb->handler(*this, command);
+}
+
 bool ScriptDriver::fail(const Command& command, const std::string& message)
 {
     std::fprintf(stderr, "harness: line %d (%s): %s\n", command.line, command.verb.c_str(), message.c_str());
@@ -163,16 +176,12 @@ int ScriptDriver::integerArgument(const Command& command, size_t index, int fall
     return std::atoi(command.arguments[index].c_str());
 }
 
-template <class Condition>
-bool ScriptDriver::waitFor(const Command& command, const char* what, Condition done, int timeoutMs)
+std::string ScriptDriver::restOf(const Command& command, size_t first)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return fail(command, std::string("timed out waiting for ") + what);
-        sleepMs(2);
-    }
-    return true;
+    std::string text;
+    for (size_t i = first; i < command.arguments.size(); ++i)
+        text += (i > first ? " " : "") + command.arguments[i];
+    return text;
 }
 
 bool ScriptDriver::waitForProgram(const Command& command)
@@ -187,6 +196,11 @@ bool ScriptDriver::waitForProgram(const Command& command)
         registryName = "Kipto2";
     sdl::focus(window);
     return waitUntilHandled(command);
+}
+
+void ScriptDriver::takeCanvas()
+{
+    canvas = lang::retain(sprite::LoaderFrame2::getCurrentCanvas());
 }
 
 bool ScriptDriver::waitUntilHandled(const Command& command)
@@ -217,6 +231,14 @@ bool ScriptDriver::waitForFreshPaint(const Command& command)
     });
 }
 
+bool ScriptDriver::waitForEnd(const Command& command, const char* failure)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    if (!ended.wait_for(lock, std::chrono::seconds(20), [this] { return programHasEnded; }))
+        return fail(command, failure);
+    return true;
+}
+
 lang::Ref<window::ImageBase> ScriptDriver::grabPicture(const Command& command)
 {
     sprite::LoaderFrame2* frame = currentFrame();
@@ -237,176 +259,57 @@ lang::Ref<window::ImageBase> ScriptDriver::grabPicture(const Command& command)
     return picture;
 }
 
-bool ScriptDriver::screenshot(const Command& command, const std::string& file)
+namespace {
+
+// The names of a path, split at "/" and ".".
+std::vector<std::string> namesOf(const std::string& path)
 {
-    lang::Ref<window::ImageBase> picture = grabPicture(command);
-    if (!picture)
-        return false;
-    const std::string path = outputFolder + "/" + file;
-    if (!window::writePngFile(*picture, lang::String(path.c_str())))
-        return fail(command, "cannot write " + path);
-    return true;
+    std::vector<std::string> names(1);
+    for (char c : path) {
+        if (c == '/' || c == '.')
+            names.emplace_back();
+        else
+            names.back() += c;
+    }
+    return names;
 }
+
+} // namespace
 
 sprite::SpriteBase* ScriptDriver::findSprite(const std::string& path)
 {
     if (!canvas)
         return nullptr;
-    const size_t dot = path.find('.');
-    sprite::SpriteBase* sprite = canvas->getSprite(lang::String(path.substr(0, dot).c_str()));
-    for (size_t from = dot; sprite && from != std::string::npos;) {
-        const size_t next = path.find('.', from + 1);
-        const std::string child = path.substr(from + 1, next == std::string::npos ? std::string::npos : next - from - 1);
+    const std::vector<std::string> names = namesOf(path);
+    sprite::SpriteBase* sprite = canvas->getSprite(lang::String(names[0].c_str()));
+    for (size_t i = 1; sprite && i < names.size(); ++i) {
         if (!sprite->isInstanceOf("DialogSprite"))
             return nullptr;
-        sprite = static_cast<sprite::DialogSprite*>(sprite)->getChild(lang::String(child.c_str()));
-        from = next;
+        sprite = static_cast<sprite::DialogSprite*>(sprite)->getChild(lang::String(names[i].c_str()));
     }
     return sprite;
 }
 
-bool ScriptDriver::execute(const Command& command)
+bool ScriptDriver::isShownOnScreen(const std::string& path, int32_t& centreX, int32_t& centreY)
 {
-    const std::string& verb = command.verb;
-    const int x = integerArgument(command, 0);
-    const int y = integerArgument(command, 1);
-    if (verb == "wait_loading_held")
-        return waitForProgram(command) && waitFor(command, "the loading gate", [] { return HarnessGate::isHolding(); });
-    if (verb == "release_loading") {
-        HarnessGate::open();
-        return true;
-    }
-    if (verb == "wait_ready") {
-        if (!waitForProgram(command))
+    const std::vector<std::string> names = namesOf(path);
+    sprite::SpriteBase* sprite = canvas ? canvas->getSprite(lang::String(names[0].c_str())) : nullptr;
+    int32_t offsetX = 0;
+    int32_t offsetY = 0;
+    for (size_t i = 1; sprite && i < names.size(); ++i) {
+        if (!sprite->isVisible() || !sprite->isInstanceOf("DialogSprite"))
             return false;
-        const int seconds = integerArgument(command, 0, 20);
-        if (!waitFor(command, "the hand-over to the canvas", [] {
-                sprite::LoaderFrame2* frame = currentFrame();
-                return frame && frame->isHandedOver();
-            }, seconds * 1000))
-            return false;
-        canvas = lang::retain(sprite::LoaderFrame2::getCurrentCanvas());
-        return waitUntilHandled(command);
+        // Children lie in their dialog's coordinates.
+        offsetX += sprite->getX();
+        offsetY += sprite->getY();
+        sprite = static_cast<sprite::DialogSprite*>(sprite)->getChild(lang::String(names[i].c_str()));
     }
-    if (verb == "close") {
-        if (!waitForProgram(command))
-            return false;
-        sdl::closeWindow(window);
-        std::unique_lock<std::mutex> lock(mutex);
-        if (!ended.wait_for(lock, std::chrono::seconds(20), [this] { return programHasEnded; }))
-            return fail(command, "the program did not end");
-        return true;
-    }
-    if (verb == "expect_exit") {
-        std::unique_lock<std::mutex> lock(mutex);
-        if (!ended.wait_for(lock, std::chrono::seconds(20), [this] { return programHasEnded; }))
-            return fail(command, "the program is still running");
-        if (programExitCode != x)
-            return fail(command, "the program ended with " + std::to_string(programExitCode));
-        return true;
-    }
-    if (verb == "expect_setting") {
-        lang::Ref<sprite::User> settings = lang::adopt(new sprite::User);
-        settings->open(lang::String(registryName.c_str()));
-        const int value = settings->getInt(lang::String(command.arguments[0].c_str()), -999999);
-        if (value != y)
-            return fail(command, command.arguments[0] + " is " + std::to_string(value));
-        return true;
-    }
-    if (verb == "preset_setting")
-        return true; // written before the program started
-    if (verb == "wait_ms") {
-        sleepMs(x);
-        return true;
-    }
-    if (!waitForProgram(command))
+    if (!sprite || !sprite->isVisible())
         return false;
-    if (verb == "move" || verb == "drag") {
-        sdl::mouseMove(window, x, y, verb == "drag" || leftHeld);
-        return waitUntilHandled(command);
-    }
-    if (verb == "press" || verb == "release" || verb == "click") {
-        if (verb != "release") {
-            sdl::mouseMove(window, x, y, leftHeld);
-            sdl::mouseButton(window, x, y, true);
-            leftHeld = true;
-        }
-        if (verb != "press") {
-            sdl::mouseButton(window, x, y, false);
-            leftHeld = false;
-        }
-        return waitUntilHandled(command);
-    }
-    if (verb == "deactivate" || verb == "activate") {
-        if (verb == "deactivate")
-            sdl::loseFocus(window);
-        else
-            sdl::focus(window);
-        return waitUntilHandled(command);
-    }
-    if (verb == "expect_fullscreen") {
-        sprite::LoaderFrame2* frame = currentFrame();
-        if (!frame || frame->isFullScreen() != (x != 0))
-            return fail(command, frame && frame->isFullScreen() ? "the window is full screen" : "the window is not full screen");
-        return true;
-    }
-    if (verb == "key") {
-        if (!sdl::key(window, command.arguments[0], true) || !sdl::key(window, command.arguments[0], false))
-            return fail(command, "unknown key " + command.arguments[0]);
-        return waitUntilHandled(command);
-    }
-    if (verb == "type") {
-        sdl::text(window, command.arguments[0]);
-        return waitUntilHandled(command);
-    }
-    if (verb == "wait") {
-        if (!canvas)
-            return fail(command, "frames count once the canvas runs (wait_ready first)");
-        const int32_t target = canvas->getFrameNo() + x;
-        return waitFor(command, "frames", [&] { return canvas->getFrameNo() >= target; });
-    }
-    if (verb == "screenshot")
-        return waitForFreshPaint(command) && screenshot(command, command.arguments[0]);
-    if (verb == "expect_visible" || verb == "expect_hidden" || verb == "expect_frame") {
-        const bool wantVisible = verb != "expect_hidden";
-        if (!canvas)
-            return fail(command, "sprites are there once the canvas runs (wait_ready first)");
-        SyncGuard guard(canvas.get());
-        sprite::SpriteBase* sprite = findSprite(command.arguments[0]);
-        if (!sprite)
-            return fail(command, "no sprite " + command.arguments[0]);
-        if (verb == "expect_frame") {
-            auto* animated = dynamic_cast<sprite::AnimateSprite*>(sprite);
-            const int cell = integerArgument(command, 1);
-            if (!animated || animated->getFrame() != cell)
-                return fail(command, command.arguments[0] + " shows cell " + std::to_string(animated ? animated->getFrame() : -1));
-            return true;
-        }
-        if (sprite->isVisible() != wantVisible)
-            return fail(command, command.arguments[0] + (wantVisible ? " is hidden" : " is shown"));
-        return true;
-    }
-    if (verb == "expect_pixel") {
-        if (!waitForFreshPaint(command))
-            return false;
-        lang::Ref<window::ImageBase> picture = grabPicture(command);
-        if (!picture)
-            return false;
-        if ( x < 0 || y < 0 || x >= picture->getWidth() || y >= picture->getHeight())
-            return fail(command, "no pixel there");
-        const uint32_t got = picture->getPixels()[y * picture->getWidth() + x] & 0xFFFFFFu;
-        const uint32_t want = uint32_t(std::stoul(command.arguments[2], nullptr, 16));
-        const int tolerance = integerArgument(command, 3, 0);
-        for (int shift = 0; shift < 24; shift += 8) {
-            if (std::abs(int((got >> shift) & 255) - int((want >> shift) & 255)) > tolerance) {
-                char text[80];
-                std::snprintf(text, sizeof text, "pixel (%d, %d) is %06X, not %06X", x, y, got, want);
-                return fail(command, text);
-            }
-        }
-        return true;
-    }
-    return fail(command, "unknown command");
+    const util::RectangleNM& bounds = sprite->getBounds();
+    centreX = offsetX + bounds.x + bounds.width / 2;
+    centreY = offsetY + bounds.y + bounds.height / 2;
+    return true;
 }
 
 } // namespace harness

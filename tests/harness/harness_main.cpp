@@ -3,14 +3,17 @@
 // that also takes screenshots and checks what the program shows. See the README's developer
 // section for the script's commands.
 //
-//   kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER]
+//   kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER] [options]
 //
 // --data: the folder holding Kipto2.bin (the harness runs there); --out: where screenshots go;
-// --home: the settings folder (a fresh temporary one by default). Exit status: 0 when the
-// script passed, 1 when a command or check failed, 2 for bad usage.
+// --home: the settings folder (a fresh temporary one by default). Further options are those
+// the harness's files register (ScriptVerbs.h). Exit status: 0 when the script passed, 1 when
+// a command or check failed, 2 for bad usage.
 #include "GameMain.h"
 #include "HarnessClasses.h"
 #include "ScriptDriver.h"
+#include "sprite/User.h"
+#include "window/Component.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +25,19 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER]\n");
+    std::fprintf(stderr,
+        "usage: kipto2_harness --script FILE [--data FOLDER] [--out FOLDER] [--home FOLDER] [options]\n");
     return 2;
+}
+
+// The settings of the script's preset_setting lines, written before the program starts.
+void applyPresets(const harness::ScriptDriver& driver)
+{
+    for (const harness::Command& command : driver.commandsOf("preset_setting")) {
+        lang::Ref<sprite::User> settings = lang::adopt(new sprite::User);
+        settings->open(lang::String(command.arguments[0].c_str()));
+        settings->setInt(lang::String(command.arguments[1].c_str()), std::atoi(command.arguments[2].c_str()));
+    }
 }
 
 } // namespace
@@ -31,20 +45,25 @@ int usage()
 int main(int argc, char** argv)
 {
     std::string script, data, out, home;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        const bool own = option == "--script" || option == "--data" || option == "--out" || option == "--home";
+        const bool takesValue = own || harness::Option::takesValue(option);
+        if (takesValue && i + 1 >= argc)
+            return usage();
+        const std::string value = takesValue ? argv[++i] : "";
         if (option == "--script")
-            script = argv[i + 1];
+            script = value;
         else if (option == "--data")
-            data = argv[i + 1];
+            data = value;
         else if (option == "--out")
-            out = argv[i + 1];
+            out = value;
         else if (option == "--home")
-            home = argv[i + 1];
-        else
+            home = value;
+        else if (!harness::Option::apply(option, value))
             return usage();
     }
-    if (script.empty() || argc % 2 == 0)
+    if (script.empty())
         return usage();
     namespace fs = std::filesystem;
     script = fs::absolute(script).string();
@@ -71,12 +90,16 @@ int main(int argc, char** argv)
     harness::ScriptDriver driver(out);
     if (!driver.load(script))
         return 2;
-    driver.applyPresets();
-    if (driver.holdsLoading())
+    applyPresets(driver);
+    if (driver.uses("wait_loading_held"))
         harness::HarnessGate::arm();
     driver.start();
-    const int exitCode = gameMain();
-    driver.programEnded(exitCode);
+    int exitCode = 0;
+    do {
+        // A restarted program begins as a new process would.
+        window::Component::setExiting(false);
+        exitCode = gameMain();
+    } while (driver.programEnded(exitCode));
     const bool passed = driver.finish();
     if (temporaryHome)
         fs::remove_all(home);

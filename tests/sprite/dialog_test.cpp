@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using sprite::ButtonMixin;
 using sprite::ButtonSprite;
 using sprite::DialogSprite;
@@ -128,6 +131,28 @@ TEST(ButtonState, SelectedStatesNeedTheirFrames)
     EXPECT_EQ(button->getState(), ButtonMixin::SelectedHover) << "enabling keeps a selection";
     button->hoverUpdate(false);
     EXPECT_EQ(button->getState(), ButtonMixin::Selected);
+}
+
+TEST(ButtonState, ANinthNumberGivesTheSelectedStatesTheirFrame)
+{
+    lang::Ref<window::ImageBase> picture = spritetest::makeImage(40, 10, [](int32_t, int32_t) { return 0xFF102030u; });
+    lang::Ref<window::ImageArray> pictures = lang::adopt(new window::ImageArray);
+    pictures->append(picture.get());
+    lang::Ref<ButtonSprite> button = lang::adopt(new ButtonSprite);
+    button->init(pictures.get(), numbersOf({0, 0, 4, 1, 1, 0, 2, ButtonMixin::Normal, 3}).get());
+    for (int32_t state : {ButtonMixin::Selected, ButtonMixin::SelectedHover, ButtonMixin::SelectedPressed})
+        EXPECT_EQ(button->getStateFrame(state), 3) << "state " << state;
+    button->setState(ButtonMixin::Selected);
+    EXPECT_EQ(button->getFrame(), 3);
+    button->hoverUpdate(true);
+    button->setPressed(true);
+    EXPECT_EQ(button->getState(), ButtonMixin::SelectedPressed);
+    EXPECT_EQ(button->getFrame(), 3);
+    button->setPressed(false);
+    button->hoverUpdate(false);
+    EXPECT_EQ(button->getState(), ButtonMixin::Selected);
+    button->setState(ButtonMixin::Normal);
+    EXPECT_EQ(button->getFrame(), 0);
 }
 
 TEST(ButtonState, RectButtonNeedsFourNumbers)
@@ -338,6 +363,39 @@ TEST(DialogInput, HoverReportsEnabledButtons)
     EXPECT_EQ(ok->getState(), ButtonMixin::Hover);
     EXPECT_EQ(dialog->handleMouseMoved(overOff.get()), DialogSprite::NotHandled);
     EXPECT_EQ(ok->getState(), ButtonMixin::Normal);
+}
+
+// A dialog that keeps the named actions it receives.
+class ListeningDialog : public DialogSprite {
+public:
+    using DialogSprite::DialogSprite;
+    void onAction(lang::Object* source, const lang::String& name) override
+    {
+        heard.push_back(name.c_str());
+        sources.push_back(source);
+    }
+    std::vector<std::string> heard;
+    std::vector<lang::Object*> sources;
+};
+
+TEST(DialogActions, TheEndOfAMotionReachesTheListeningDialogAsANamedAction)
+{
+    lang::Ref<ListeningDialog> dialog = lang::adopt(new ListeningDialog(0, 0, 100, 100));
+    lang::Ref<sprite::RectSprite> mover = lang::adopt(new sprite::RectSprite(0, 0, 10, 10, 0xFF000000u));
+    mover->setListener(dialog.get(), lang::String("arrived"));
+    mover->moveTo(30, 0, 2);
+    step(*mover, 1);
+    EXPECT_TRUE(dialog->heard.empty());
+    step(*mover, 2);
+    ASSERT_EQ(dialog->heard, std::vector<std::string>{"arrived"});
+    EXPECT_EQ(dialog->sources[0], mover.get());
+
+    // Events that are no named action are not the dialog's.
+    lang::Ref<window::Event> press = mouse(window::Event::MouseDown, 5, 5);
+    EXPECT_FALSE(dialog->handleEvent(press.get()));
+    lang::Ref<window::Event> notText = lang::adopt(new window::Event(mover.get(), mover.get()));
+    EXPECT_FALSE(dialog->handleEvent(notText.get()));
+    EXPECT_EQ(dialog->heard.size(), 1u);
 }
 
 TEST(DialogChildren, NamedChildrenAndRemoval)
