@@ -2,6 +2,7 @@
 
 #include "game/Kipto2Canvas.h"
 #include "game/ambient/SparkleSprite.h"
+#include "game/flow/BlitzTimesPanel.h"
 #include "game/flow/SpriteHelpers.h"
 #include "game/shop/Glide.h"
 #include "game/shop/RoundResults.h"
@@ -779,7 +780,11 @@ void Kipto2Shop::showResults()
     Kipto2Canvas* owner = canvas();
     RoundResults results(owner ? owner->getDialogs().roundComplete() : nullptr, owner ? owner->getDialogs().roundFail() : nullptr);
     if (isBlitz()) {
-        const bool newBest = record().recordBlitzTime(shopNumber, clock.blitzTenths()) == 0;
+        const int32_t time = clock.blitzTenths();
+        const bool newBest = record().recordBlitzTime(shopNumber, time) == 0;
+        // The best-times list marks this time, and "RCSubmit" sends it.
+        if (BlitzTimesPanel* panel = owner ? owner->getDialogs().blitzTimesPanel() : nullptr)
+            panel->setLastTime(time);
         audio.play(results.showBlitz(newBest));
         return;
     }
