@@ -149,14 +149,18 @@ void BlitzTimes::buildLocal()
 {
     scores = profiles ? localScores(*profiles, selectedShop) : std::vector<Score>();
     highlightRank = -1;
-    const lang::String& player = profiles ? profiles->getCurrentName() : lang::String();
     for (const Score& score : scores) {
-        if (score.time == lastTime && ProfileName::same(score.name, player)) {
+        if (isPlayersLastTime(score)) {
             highlightRank = score.rank;
             break;
         }
     }
     scrollOffset = highlightRank > 0 ? highlightRank - HighlightLead : 0;
+}
+
+bool BlitzTimes::isPlayersLastTime(const Score& score) const
+{
+    return score.time == lastTime && profiles && ProfileName::same(score.name, profiles->getCurrentName());
 }
 
 std::vector<BlitzTimes::Score> BlitzTimes::localScores(ProfileStore& profiles, int32_t shop)
@@ -202,7 +206,7 @@ void BlitzTimes::showRow(int32_t row, const Score* score)
     sprite::SpriteBase* rank = getChild(rowName("rank", row));
     sprite::SpriteBase* name = getChild(rowName("name", row));
     sprite::SpriteBase* time = getChild(rowName("time", row));
-    const bool own = score && score->rank == highlightRank && score->time == lastTime;
+    const bool own = score && score->rank == highlightRank && isPlayersLastTime(*score);
     for (sprite::SpriteBase* text : {rank, name, time}) {
         showSprite(text, score != nullptr);
         if (text && score)

@@ -98,6 +98,8 @@ private:
     void showShopButtons();
     void showModeButtons();
     ListState stateOfList() const;
+    // The entry holds the current player's name and last time.
+    bool isPlayersLastTime(const Score& score) const;
 
     lang::Ref<ProfileStore> profiles;
     lang::Ref<ScoreBoard> board;

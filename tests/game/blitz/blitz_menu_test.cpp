@@ -351,6 +351,9 @@ TEST_F(BlitzMenuTest, AStalledServiceHoldsNoFrameAndAFailedSubmissionWaitsForThe
     TempFolder secrets;
     HostileScoreService service(secrets.file("secret.txt"));
     TestCanvas& game = start();
+    // Bob plays: the double's answers to a submission highlight his row.
+    game.getProfiles().addProfile("Bob");
+    game.getProfiles().choose("Bob");
     // The game's own time-outs, except for the service that never answers.
     auto boardAt = [&](const char* mode, int32_t timeoutMs = 20000) {
         return lang::adopt(new ScoreBoard(ScoreServiceLocation::fromBase(service.base(mode).c_str()),
@@ -408,7 +411,7 @@ TEST_F(BlitzMenuTest, AStalledServiceHoldsNoFrameAndAFailedSubmissionWaitsForThe
     EXPECT_EQ(shownRows(), (std::vector<std::string>{"1. Ann " + formatted(1000), "2. Bob " + formatted(2000) + " *"}));
     size_t submissions = 0, lists = 0;
     for (const std::string& request : service.requests()) {
-        submissions += request.find("/flaky/scores/submit?shop=11&name=Ann&") != std::string::npos;
+        submissions += request.find("/flaky/scores/submit?shop=11&name=Bob&") != std::string::npos;
         lists += request.find("/flaky/scores/list") != std::string::npos;
     }
     EXPECT_EQ(submissions, 2u);
