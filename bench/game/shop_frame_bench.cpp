@@ -1,20 +1,10 @@
 // The real shop frame: shop 3 of the game's package on the software image target, with five
 // customers and their bubbles, the clock running, a row of stars and a find burst playing. One
 // frame is the canvas's frame step and a paint of the whole picture, as the render thread does.
-#include "game/Kipto2Canvas.h"
+#include "GameBench.h"
 #include "game/shop/Kipto2Shop.h"
-#include "lang/ResourceFile.h"
 #include "lang/SyncGuard.h"
-#include "sprite/User.h"
 #include "window/Event.h"
-#include "window/raster/ImageGraphics.h"
-#include "window/raster/PixelImage.h"
-
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -59,34 +49,13 @@ bool serveOne(BenchCanvas& canvas, Kipto2Shop& shop)
     return false;
 }
 
-void paint(BenchCanvas& canvas, window::Graphics& target)
-{
-    for (int32_t i = 0; i < canvas.getSpriteCount(); ++i) {
-        lang::Ref<sprite::SpriteBase> sprite = lang::adopt(canvas.getSpriteAt(i));
-        if (sprite->isVisible())
-            sprite->render(&target);
-    }
-}
-
 void BM_ShopFrame(benchmark::State& state)
 {
-    char home[] = "/tmp/kipto2-bench-XXXXXX";
-    if (!mkdtemp(home)) {
-        state.SkipWithError("no temporary folder");
+    gamebench::BenchHome home;
+    lang::Ref<BenchCanvas> canvas = home.ready() ? gamebench::loadCanvas<BenchCanvas>(state) : lang::Ref<BenchCanvas>();
+    if (!canvas)
         return;
-    }
-    setenv("KIPTO2_HOME", home, 1);
-    lang::ResourceFile::add(KIPTO2_PACKAGE_DIR "/Kipto2.bin");
     {
-        lang::Ref<BenchCanvas> canvas = lang::adopt(new BenchCanvas);
-        lang::Ref<sprite::User> settings = lang::adopt(new sprite::User);
-        settings->open(lang::ResourceFile::loadText("REGISTRYNAME"));
-        canvas->setup(KIPTO2_PACKAGE_DIR, settings.get(), "+datfile", -1);
-        canvas->beforeLoading();
-        if (!canvas->loadData()) {
-            state.SkipWithError("the game's package does not load");
-            return;
-        }
         SyncGuard guard(canvas.get());
         canvas->onAction(nullptr, "EnterShop3_2");
         auto* shop = dynamic_cast<Kipto2Shop*>(canvas->getCurrentShop());
@@ -103,8 +72,7 @@ void BM_ShopFrame(benchmark::State& state)
         for (int32_t frame = 0; frame < 500 && shop->getArrived() - shop->getServed() < 5; ++frame)
             canvas->frameStep();
         sprite::RadialSpritePSX* burst = findBurstOf(*shop);
-        lang::Ref<window::ImageBase> screen = lang::adopt<window::ImageBase>(new window::PixelImage(800, 600));
-        lang::Ref<window::ImageGraphics> target = lang::adopt(new window::ImageGraphics(screen.get()));
+        gamebench::Screen screen;
         int32_t frame = 0;
         for (auto _ : state) {
             if (burst && frame++ % 40 == 0) {
@@ -112,14 +80,12 @@ void BM_ShopFrame(benchmark::State& state)
                 burst->setVisible(true);
             }
             canvas->frameStep();
-            paint(*canvas, *target);
+            screen.paint(*canvas);
         }
         state.counters["customers"] = shop->getArrived() - shop->getServed();
         state.counters["served"] = shop->getServed();
         canvas->shutdown();
     }
-    lang::ResourceFile::closeAll();
-    std::filesystem::remove_all(home);
 }
 BENCHMARK(BM_ShopFrame)->Unit(benchmark::kMicrosecond);
 

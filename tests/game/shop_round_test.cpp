@@ -55,7 +55,7 @@ public:
 
     void fill(int32_t) override {}
     int32_t getLastTime() const override { return lastTime; }
-    void takeLastTime(int32_t time) override { lastTime = time; }
+    void setLastTime(int32_t time) override { lastTime = time; }
     void submitTime(const lang::String&, int32_t, int32_t) override {}
 
     int32_t lastTime = -1;

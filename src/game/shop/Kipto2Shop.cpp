@@ -783,8 +783,9 @@ void Kipto2Shop::showResults()
     if (isBlitz()) {
         const int32_t time = clock.blitzTenths();
         const bool newBest = record().recordBlitzTime(shopNumber, time) == 0;
+        // The best-times list marks this time, and "RCSubmit" sends it.
         if (BlitzTimesPanel* panel = owner ? owner->getDialogs().blitzTimesPanel() : nullptr)
-            panel->takeLastTime(time);
+            panel->setLastTime(time);
         audio.play(results.showBlitz(newBest));
         return;
     }
