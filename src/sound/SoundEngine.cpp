@@ -4,7 +4,6 @@
 #include "sound/detail/Song.h"
 #include "sound/detail/Stream.h"
 #include "sound/NullOutput.h"
-#include "sound/sdl/SdlOutput.h"
 
 #include <algorithm>
 #include <fstream>
@@ -121,9 +120,8 @@ bool SoundEngine::setCustomOutput(std::unique_ptr<Output> output)
 
 std::unique_ptr<Output> SoundEngine::makeOutput() const
 {
-    if (outputType_ == OutputType::Silent)
-        return std::make_unique<NullOutput>(NullOutput::Pacing::RealTime);
-    return std::make_unique<SdlOutput>();
+    std::unique_ptr<Output> device = outputType_ == OutputType::Silent ? nullptr : makeDeviceOutput();
+    return device ? std::move(device) : std::make_unique<NullOutput>(NullOutput::Pacing::RealTime);
 }
 
 bool SoundEngine::start(int mixRate, int channelCount, unsigned flags)

@@ -8,6 +8,7 @@
 // --data: the folder holding Kipto2.bin (the harness runs there); --out: where screenshots go;
 // --home: the settings folder (a fresh temporary one by default). Exit status: 0 when the
 // script passed, 1 when a command or check failed, 2 for bad usage.
+#include "BackEnds.h"
 #include "GameMain.h"
 #include "HarnessClasses.h"
 #include "ScriptDriver.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv)
     setenv("KIPTO2_SEED", "1", 0);
     setenv("KIPTO2_HOME", home.c_str(), 1);
 
+    installBackEnds();
     harness::ScriptDriver driver(out);
     if (!driver.load(script))
         return 2;

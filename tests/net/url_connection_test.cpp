@@ -2,6 +2,7 @@
 // hostile ones that must end within the time-out with no stream.
 #include "net/HttpGet.h"
 #include "net/URLConnection.h"
+#include "net/curl/CurlHttpGet.h"
 
 #include "loopback_server.h"
 
@@ -23,6 +24,7 @@ protected:
         // The loopback server must be reached directly, whatever proxy the machine names.
         for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
             unsetenv(name);
+        net::HttpGet::install(std::make_unique<net::CurlHttpGet>());
     }
 
     void SetUp() override
@@ -281,6 +283,14 @@ TEST_F(HttpAccess, NoServerAtThePortGivesNoStream)
     delete gone;
     auto connection = lang::adopt(URL(url.c_str()).openConnection());
     EXPECT_FALSE(connection->connect());
+}
+
+TEST_F(HttpAccess, WithoutATransportNoRequestLeaves)
+{
+    net::HttpGet::install(nullptr);
+    EXPECT_FALSE(streamOf("/ok"));
+    EXPECT_TRUE(server.requests().empty());
+    net::HttpGet::install(std::make_unique<net::CurlHttpGet>());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The process-wide part of the SDL platform layer: start-up, the desktop, message boxes,
 // cursors and the clock. The event pump is in EventPump.cpp.
-#include "window/Platform.h"
+#include "window/sdl/SdlPlatform.h"
 
 #include "lang/Cp1252.h"
 #include "lang/Debug.h"
@@ -15,7 +15,7 @@
 #include <cstring>
 #include <thread>
 
-namespace window::platform {
+namespace window::sdl {
 
 namespace {
 
@@ -68,7 +68,7 @@ bool hasVisibleDisplay()
 
 } // namespace
 
-bool initialise()
+bool SdlPlatform::initialise()
 {
     if (SDL_WasInit(SDL_INIT_VIDEO))
         return true;
@@ -86,21 +86,21 @@ bool initialise()
         lang::debugOutput((lang::String("SDL video start failed: ") + SDL_GetError() + "\n").c_str());
         return false;
     }
-    sdl::registerUserEvents();
+    registerUserEvents();
     SDL_StartTextInput();
     return true;
 }
 
-bool isMainThread()
+bool SdlPlatform::isMainThread()
 {
     return SDL_WasInit(SDL_INIT_VIDEO) && std::this_thread::get_id() == mainThreadId;
 }
 
-NativeWindow* createWindow(Component* owner, const WindowSettings& settings)
+NativeWindow* SdlPlatform::createWindow(Component* owner, const WindowSettings& settings)
 {
     if (!initialise())
         return nullptr;
-    auto* window = new sdl::SdlWindow(owner, settings);
+    auto* window = new SdlWindow(owner, settings);
     if (!window->isValid()) {
         delete window;
         return nullptr;
@@ -108,17 +108,17 @@ NativeWindow* createWindow(Component* owner, const WindowSettings& settings)
     return window;
 }
 
-uint32_t getTicks()
+uint32_t SdlPlatform::getTicks()
 {
     return SDL_GetTicks();
 }
 
-void showMessageBox(const char* cp1252Title, const char* cp1252Text)
+void SdlPlatform::showMessageBox(const char* cp1252Title, const char* cp1252Text)
 {
     std::string title = lang::cp1252ToUtf8(cp1252Title ? cp1252Title : "");
     std::string text = lang::cp1252ToUtf8(cp1252Text ? cp1252Text : "");
     if (hasVisibleDisplay()) {
-        const auto& windows = sdl::SdlWindow::all();
+        const auto& windows = SdlWindow::all();
         SDL_Window* parent = windows.empty() ? nullptr : windows.front()->getSdlWindow();
         if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), parent) == 0)
             return;
@@ -126,7 +126,7 @@ void showMessageBox(const char* cp1252Title, const char* cp1252Text)
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
 }
 
-DesktopInfo getDesktop()
+DesktopInfo SdlPlatform::getDesktop()
 {
     DesktopInfo desktop;
     desktop.width = desktop.workWidth = 800;
@@ -153,12 +153,12 @@ DesktopInfo getDesktop()
     return desktop;
 }
 
-bool openUrl(const char* url)
+bool SdlPlatform::openUrl(const char* url)
 {
     return url && SDL_OpenURL(url) == 0;
 }
 
-void* createCursor(int32_t kind)
+void* SdlPlatform::createCursor(int32_t kind)
 {
     if (!SDL_WasInit(SDL_INIT_VIDEO))
         return nullptr;
@@ -177,10 +177,10 @@ void* createCursor(int32_t kind)
     }
 }
 
-void showCursor(void* handle)
+void SdlPlatform::showCursor(void* handle)
 {
     if (handle && SDL_WasInit(SDL_INIT_VIDEO))
         SDL_SetCursor(static_cast<SDL_Cursor*>(handle));
 }
 
-} // namespace window::platform
+} // namespace window::sdl

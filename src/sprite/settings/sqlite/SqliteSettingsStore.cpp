@@ -328,7 +328,7 @@ bool SqliteSettingsStore::isInstanceOf(const char* className) const
     return std::strcmp(className, "SqliteSettingsStore") == 0 || SettingsStore::isInstanceOf(className);
 }
 
-SettingsStore* openSettingsStore(const lang::String& name)
+SettingsStore* SqliteSettingsStore::openFor(const lang::String& name)
 {
     SettingsLocation where = SettingsLocation::of(name);
     std::string file = where.folder;
