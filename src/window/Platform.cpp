@@ -13,17 +13,17 @@ namespace {
 class NullPlatform : public Platform {
 public:
     bool initialise() override { return false; }
-    void shutdown() override { }
+    void shutdown() override {}
     bool isMainThread() override { return false; }
     NativeWindow* createWindow(Component*, const WindowSettings&) override { return nullptr; }
-    void postMessage(Component*, uint32_t, WParam, LParam) override { }
-    void postMessageAfter(Component*, uint32_t, WParam, LParam, uint32_t) override { }
+    void postMessage(Component*, uint32_t, WParam, LParam) override {}
+    void postMessageAfter(Component*, uint32_t, WParam, LParam, uint32_t) override {}
     void postQuit(int32_t exitCode) override { quitCode = exitCode; }
     int32_t runMessageLoop() override { return quitCode; }
     bool pumpMessages(uint32_t) override { return true; }
-    void setTimer(Component*, int32_t, uint32_t) override { }
-    void killTimer(Component*, int32_t) override { }
-    void killTimers(Component*) override { }
+    void setTimer(Component*, int32_t, uint32_t) override {}
+    void killTimer(Component*, int32_t) override {}
+    void killTimers(Component*) override {}
     uint32_t getTicks() override
     {
         static const auto start = std::chrono::steady_clock::now();
@@ -46,7 +46,7 @@ public:
     }
     bool openUrl(const char*) override { return false; }
     void* createCursor(int32_t) override { return nullptr; }
-    void showCursor(void*) override { }
+    void showCursor(void*) override {}
 
 private:
     int32_t quitCode = 0;

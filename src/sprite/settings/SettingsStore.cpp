@@ -18,13 +18,13 @@ public:
     bool deleteValue(const lang::String&, const lang::String&) override { return false; }
     bool deleteKey(const lang::String&) override { return false; }
     std::vector<lang::String> listSubkeys(const lang::String&) override { return {}; }
-    void deleteNumberedValuesFrom(const lang::String&, int32_t) override { }
+    void deleteNumberedValuesFrom(const lang::String&, int32_t) override {}
     bool isPersistent() const override { return false; }
     const char* getClassName() const override { return "NullSettingsStore"; }
 
 protected:
-    void beginWrite() override { }
-    void endWrite() override { }
+    void beginWrite() override {}
+    void endWrite() override {}
 };
 
 } // namespace

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
+#include <filesystem>
 
 namespace sprite {
 
@@ -340,8 +340,8 @@ SettingsStore* SqliteSettingsStore::openFor(const lang::String& name)
     } else {
         file = where.folder + "/" + where.fileStem + ".sqlite";
         // SQLite takes an empty file for a new database; an emptied one must not pass unnoticed.
-        struct stat info {};
-        if (::stat(file.c_str(), &info) == 0 && info.st_size == 0)
+        std::error_code error;
+        if (std::filesystem::file_size(file, error) == 0 && !error)
             std::fprintf(stderr, "Settings: %s was empty; starting with default settings.\n", file.c_str());
         if (SqliteSettingsStore* store = SqliteSettingsStore::open(file, where.rootKey, whyNot))
             return store;
