@@ -5,6 +5,7 @@
 #include "lang/Ref.h"
 #include "lang/ResourceFileHeader.h"
 #include "lang/ResourceItem.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,8 @@ std::string readText(const std::string& path)
 // Runs a command; its standard error goes to `errors`.
 int run(const std::string& command, std::string* errors = nullptr)
 {
-    const std::string errorFile = testing::TempDir() + "pipeline_errors.txt";
+    testing_support::TempFolder folder;
+    const std::string errorFile = folder.file("errors.txt");
     const int status = std::system((command + " 2>" + errorFile + " >/dev/null").c_str());
     if (errors)
         *errors = readText(errorFile);
@@ -95,9 +97,8 @@ TEST(Pipeline, PackageHoldsEveryGeneratedFileUnchanged)
 
 TEST(Pipeline, AFreshBuildGivesTheSamePackageBytes)
 {
-    const std::string folder = testing::TempDir() + "content_again";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    testing_support::TempFolder temp;
+    const std::string folder = temp.path;
     const std::string gen = KIPTO2_CONTENT_GEN;
     const std::string steps[] = {
         "sounds " + folder + "/sounds " + folder + "/sounds.list",
@@ -122,7 +123,8 @@ TEST(Pipeline, CheckerPassesTheGamePackage)
 
 TEST(Pipeline, CheckerReportsMissingNamesWithTheirLine)
 {
-    const std::string names = testing::TempDir() + "names.txt";
+    testing_support::TempFolder folder;
+    const std::string names = folder.file("names.txt");
     std::ofstream(names) << "sprite Dim\nsprite NoSuchSprite\ntext NO_SUCH_TEXT\nsound 61\nsound 62\npicture logo\npicture datfile\n";
     std::string errors;
     EXPECT_EQ(run(checkCommand(Build + "/../Kipto2.bin", names), &errors), 1);
@@ -137,8 +139,8 @@ TEST(Pipeline, CheckerReportsMissingNamesWithTheirLine)
 
 TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
 {
-    const std::string folder = testing::TempDir() + "badtable";
-    std::filesystem::create_directories(folder);
+    testing_support::TempFolder temp;
+    const std::string folder = temp.path;
     const std::string table = folder + "/datfile.txt";
     std::ofstream(table) << "<sounds>\n+snd_click.wav\n+no_such.wav\n"           // lines 1-3
                             "<sprites>\n"                                          // 4

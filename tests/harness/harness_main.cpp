@@ -12,10 +12,12 @@
 #include "GameMain.h"
 #include "HarnessClasses.h"
 #include "ScriptDriver.h"
+#include "support/TempFolder.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -51,12 +53,10 @@ int main(int argc, char** argv)
     script = fs::absolute(script).string();
     out = fs::absolute(out.empty() ? fs::current_path() : fs::path(out)).string();
     fs::create_directories(out);
-    bool temporaryHome = home.empty();
-    if (temporaryHome) {
-        char pattern[] = "/tmp/kipto2-harness-XXXXXX";
-        if (!mkdtemp(pattern))
-            return usage();
-        home = pattern;
+    std::optional<testing_support::TempFolder> temporaryHome;
+    if (home.empty()) {
+        temporaryHome.emplace();
+        home = temporaryHome->path;
     }
     if (!data.empty() && chdir(data.c_str()) != 0) {
         std::fprintf(stderr, "harness: no folder %s\n", data.c_str());
@@ -80,8 +80,6 @@ int main(int argc, char** argv)
     const int exitCode = gameMain();
     driver.programEnded(exitCode);
     const bool passed = driver.finish();
-    if (temporaryHome)
-        fs::remove_all(home);
     std::fprintf(stderr, "harness: %s (the program ended with %d)\n", passed ? "passed" : "FAILED", exitCode);
     return passed ? 0 : 1;
 }
