@@ -16,6 +16,7 @@
 #include "sprite/ActionSchedule.h"
 #include "sprite/FrameClock.h"
 #include "sprite/InputRouter.h"
+#include "sprite/LoadListener.h"
 #include "sprite/RenderLoop.h"
 #include "sprite/SoundFades.h"
 #include "sprite/SpriteBase.h"
@@ -39,7 +40,7 @@ namespace sprite {
 class DataLoader;
 class User;
 
-class GameCanvas3 : public window::Component {
+class GameCanvas3 : public window::Component, public LoadListener {
 public:
     using FrameNotify = sprite::FrameNotify;
 
@@ -65,7 +66,7 @@ public:
     // The loader asks this first for every sprite entry; none lets the loader make it. The
     // caller releases what it returns.
     virtual SpriteBase* createSprite(const lang::String& classToken, lang::IntArray* numbers,
-        window::ImageArray* pictures, DataLoader* loader);
+        window::ImageArray* pictures, DataLoader* loader) override;
     // Reads four counted lists (texts, texts, numbers, texts) into listA, listB, data, strings.
     virtual void loadLists(const lang::String& name);
     virtual void dataLoaded(DataLoader* loader);
@@ -157,7 +158,7 @@ public:
     bool isDebugPaused() const { return renderLoop.isPaused(); }
     int32_t getLoadTotal() const { return loadTotal; }
     int32_t getLoadProgress() const { return loadProgress; }
-    void addLoadProgress(int32_t count) { loadProgress += count; }
+    void addLoadProgress(int32_t count) override { loadProgress += count; }
     // loadData waits while the gate is shut.
     void setLoaderGate(bool open) { loaderGate = open; }
     ActionSchedule& getSchedule() { return scheduledActions; }

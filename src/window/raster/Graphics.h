@@ -128,6 +128,9 @@ public:
     virtual void releaseResources(int32_t /*flag*/) {}
     // A particle renderer of this target, or null; the caller releases it.
     virtual GraphicsParticle* createParticleSystem() { return nullptr; }
+    // The picture whose pixels the software particle renderer blends into; none on the targets
+    // it does not draw on.
+    virtual ImageBase* getPixelTarget() { return nullptr; }
     // Copies what the window shows into `into`; nothing on other targets.
     virtual void getBackBuffer(ImageBase* /*into*/) {}
 
@@ -136,6 +139,7 @@ public:
     virtual FancyHelper* getFancyHelper() { return nullptr; }
     // BLEND_NORMAL or BLEND_ADDITIVE; returns the previous mode.
     virtual int32_t setBlendMode(int32_t /*mode*/) { return BLEND_NORMAL; }
+    virtual int32_t getBlendMode() const { return BLEND_NORMAL; }
     virtual void translate(int32_t dx, int32_t dy);
 
     // --- state

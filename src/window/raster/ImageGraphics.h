@@ -42,9 +42,10 @@ public:
 
     // Our software particle renderer; the caller releases it.
     GraphicsParticle* createParticleSystem() override;
+    ImageBase* getPixelTarget() override { return getSurface(); }
     FancyHelper* getFancyHelper() override { return fancyHelper(); }
     int32_t setBlendMode(int32_t mode) override;
-    int32_t getBlendMode() const { return blendMode; }
+    int32_t getBlendMode() const override { return blendMode; }
     ImageBase* getImage() const { return getSurface(); }
 
     bool isInstanceOf(const char* className) const override;

@@ -241,11 +241,6 @@ util::RectangleNM RasterGraphics::getClipBounds()
     return util::RectangleNM(clipBounds.x, clipBounds.y, clipBounds.width, clipBounds.height);
 }
 
-util::Region* RasterGraphics::getClipRegion()
-{
-    return regionOf(clipParts);
-}
-
 Graphics* RasterGraphics::create()
 {
     auto* copy = new RasterGraphics(surface.get());
