@@ -9,6 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 # One rule a line: the headers (an extended regular expression for what follows "#include <" or
 # "#include \"", or FreeType's macro includes) and the folders they may be included in.
 rules='SDL[^>"]*|sdl
+X11/[^>"]*|x11
 GL/[^>"]*|gl
 sqlite3\.h|sqlite
 curl/[^>"]*|curl
