@@ -14,9 +14,10 @@ public:
     void click(int32_t x, int32_t y)
     {
         for (int32_t id : {window::Event::MouseDown, window::Event::MouseUp}) {
-            currentEvent = lang::adopt(new window::Event(id, x, y, 0, 0, 0));
+            lang::Ref<window::Event> event = lang::adopt(new window::Event(id, x, y, 0, 0, 0));
+            input.setCurrentEvent(event.get());
             dispatchEvent();
-            currentEvent.reset();
+            input.setCurrentEvent(nullptr);
         }
     }
 };
