@@ -103,7 +103,8 @@ void BM_ShopFrame(benchmark::State& state)
         for (int32_t frame = 0; frame < 500 && shop->getArrived() - shop->getServed() < 5; ++frame)
             canvas->frameStep();
         sprite::RadialSpritePSX* burst = findBurstOf(*shop);
-        lang::Ref<window::ImageBase> screen = lang::adopt<window::ImageBase>(new window::PixelImage(800, 600));
+        lang::Ref<window::ImageBase> screen
+            = lang::adopt<window::ImageBase>(new window::PixelImage(800, 600));
         lang::Ref<window::ImageGraphics> target = lang::adopt(new window::ImageGraphics(screen.get()));
         int32_t frame = 0;
         for (auto _ : state) {
