@@ -127,9 +127,8 @@ struct Move {
     Kind kind = Wait;
     int32_t x = 0;
     int32_t y = 0;
-    // For a click on an item: the customer's place and how many items it still wanted.
-    int32_t place = -1;
-    int32_t wanted = 0;
+    // For a click on an item: the item, which leaves the shelf when it is handed over.
+    lang::Ref<sprite::ShopItemSprite> target;
     std::string why;
     // The item's number in its shop (from 0), or -1.
     int32_t item = -1;
@@ -198,8 +197,14 @@ Move nextMove(ScriptDriver& driver, int32_t target)
     watch(*round);
     if (round->getUnwishedArrivals() > 0)
         return Move::of(Move::Fail, "a customer found nothing to wish for");
-    if (round->getServed() >= target)
-        return Move::of(Move::Done);
+    // Customers whose last item is on its way are as good as served: no click beyond the target.
+    int32_t committed = round->getServed();
+    for (int32_t place = 0; place < Kipto2Shop::Places; ++place) {
+        Customer* customer = round->customerAt(place);
+        committed += customer && customer->wantedItems() == 0 && customer->remainingItems() > 0 ? 1 : 0;
+    }
+    if (committed >= target)
+        return Move::of(round->getServed() >= target ? Move::Done : Move::Wait);
     if (round->isEnded()) {
         // The last flights land, then the result shows and the round pauses behind it.
         return Move::of(round->isPaused() ? Move::Done : Move::Wait);
@@ -236,10 +241,9 @@ Move nextMove(ScriptDriver& driver, int32_t target)
             int32_t takerPlace = place;
             sprite::ShopItemSprite* taken = round->wishedItemAt(x, y, takerPlace);
             Move move = Move::click(round->getX() + x, round->getY() + y);
-            move.place = takerPlace;
+            move.target = lang::retain(taken);
             if (!taken || !onScreen(move.x, move.y))
                 continue;
-            move.wanted = round->customerAt(takerPlace)->wantedItems();
             if (const SpriteRec* member = round->getCatalogue().memberOf(taken))
                 move.item = member->getItemNumber();
             return move;
@@ -251,14 +255,24 @@ Move nextMove(ScriptDriver& driver, int32_t target)
     return Move::of(Move::Wait);
 }
 
-// The customer at the place wants fewer items than before the click.
+// The clicked item has left the shelf: it was handed over.
 bool handedOver(ScriptDriver& driver, const Move& move)
+{
+    SyncGuard guard(driver.getCanvas());
+    return !move.target->isVisible();
+}
+
+// How the round stands, for a failure's message.
+std::string roundState(ScriptDriver& driver)
 {
     SyncGuard guard(driver.getCanvas());
     Kipto2Canvas* game = Kipto2Canvas::getInstance();
     auto* round = game ? dynamic_cast<Kipto2Shop*>(game->getCurrentShop()) : nullptr;
-    Customer* customer = round ? round->customerAt(move.place) : nullptr;
-    return !customer || customer->wantedItems() < move.wanted;
+    if (!round)
+        return "no round";
+    return std::string(round->isPaused() ? "paused" : "running") + (round->isEnded() ? ", ended" : "")
+        + (round->getLockout().isLockedOut() ? ", locked out" : "") + (round->isTutorialWaiting() ? ", tutorial" : "")
+        + ", served " + std::to_string(round->getServed()) + ", screen " + screenName(game->getCurrentScreen());
 }
 
 const Verb autoplayRound(
@@ -287,14 +301,14 @@ const Verb autoplayRound(
             sdl::mouseButton(driver.getWindow(), move.x, move.y, false);
             if (!driver.waitUntilHandled(command))
                 return false;
-            if (move.place < 0 || handedOver(driver, move)) {
+            if (!move.target || handedOver(driver, move)) {
                 fruitless = 0;
                 if (move.item >= 0)
                     played().items.insert(move.item);
             } else if (++fruitless >= FruitlessClicks) {
                 return driver.fail(command,
                     "clicking the wished item at (" + std::to_string(move.x) + ", " + std::to_string(move.y)
-                        + ") hands nothing over");
+                        + ") hands nothing over (" + roundState(driver) + ")");
             }
         }
         return driver.fail(command, "the round did not end in time");
