@@ -63,7 +63,6 @@ bool Kipto2Canvas::beforeLoading()
 
 void Kipto2Canvas::dataLoaded(sprite::DataLoader* loader)
 {
-    GameCanvas3::dataLoaded(loader);
     SyncGuard guard(this);
     dialogs.find(*this);
     lang::String registryName = lang::ResourceFile::loadText("REGISTRYNAME");
@@ -90,6 +89,7 @@ void Kipto2Canvas::dataLoaded(sprite::DataLoader* loader)
         blitz->setUp(profiles->getStore());
     saveProfileSave();
     startProfile();
+    GameCanvas3::dataLoaded(loader);
 }
 
 void Kipto2Canvas::startProfile()
@@ -250,8 +250,9 @@ void Kipto2Canvas::windowActivated()
 void Kipto2Canvas::handleFocusRegained()
 {
     const Screen screen = flow.getCurrentScreen();
-    if (screen == ScreenMainMenu || screen == ScreenCalendar || screen == ScreenBlitzMenu || screen == ScreenBlitzTimes)
-        music.fadeIn(getMusicVolume(), MenuMusic::FocusFrames);
+    const bool menu = screen == ScreenMainMenu || screen == ScreenCalendar || screen == ScreenBlitzMenu
+        || screen == ScreenBlitzTimes;
+    music.release(getMusicVolume(), MenuMusic::FocusFrames, menu);
 }
 
 void Kipto2Canvas::handleFocusLost()
@@ -260,7 +261,7 @@ void Kipto2Canvas::handleFocusLost()
         flow.setScreen(ScreenPause);
         return;
     }
-    music.fadeOut(MenuMusic::FocusFrames);
+    music.hold(MenuMusic::FocusFrames);
     sprite::DialogSprite* menu = dialogs.mainMenuDialog();
     if (menu && menu->isVisible())
         fadeSoundEntry(MenuLoopSound, 0, MenuMusic::FocusFrames, true);

@@ -74,6 +74,9 @@ void Kipto2Canvas::registerButtons()
         sprite::DialogSprite* next = storyFirst ? dialogs.storyBoard() : dialogs.calendar();
         if (!next) {
             debugLine(lang::String("buttonstart: no ") + (storyFirst ? "StoryBoard" : "Calendar"));
+            // The menu stays: shown afresh, its start sign is back at rest.
+            showSprite(dialogs.mainMenuDialog(), false);
+            showSprite(dialogs.mainMenuDialog(), true);
             return;
         }
         showSprite(dialogs.mainMenuDialog(), false);

@@ -162,8 +162,6 @@ void NewFontSprite::setFace(int32_t index, window::ImageBase* glyphSheet, window
     if (index < 0 || index >= FaceCount)
         return;
     faces[index] = GlyphFace(glyphSheet, metrics);
-    if (index == 0)
-        caretWidth = faces[0].caretWidth();
     layout();
 }
 
@@ -235,6 +233,8 @@ int32_t NewFontSprite::lineWidth(int32_t startIndex) const
 
 void NewFontSprite::layout()
 {
+    // Taken afresh: the face's metrics may have come only since the last layout.
+    caretWidth = faces[0].caretWidth();
     int32_t lines = 1;
     int32_t widest = 0;
     int32_t widestOverhang = 0;

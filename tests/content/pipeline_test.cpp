@@ -20,7 +20,7 @@ namespace {
 
 const std::string Build = KIPTO2_CONTENT_BUILD;
 const std::string Source = KIPTO2_CONTENT_SOURCE;
-const char* Lists[] = {"tables", "sounds", "ui", "items", "texts", "gallery", "menus", "campaign"};
+const char* Lists[] = {"tables", "sounds", "ui", "items", "texts", "gallery", "menus", "campaign", "shops"};
 
 // A folder of this test's own: tests run in parallel, and other checkouts on the machine run
 // the same tests, so no fixed name under the system's temporary folder is safe.
@@ -127,7 +127,9 @@ TEST(Pipeline, AFreshBuildGivesTheSamePackageBytes)
         "gallery " + folder + "/gallery " + folder + "/gallery.list " + folder + "/ui " + folder + "/items " + folder + "/texts "
             + Source + "/items.txt",
         "menus " + folder + "/menus " + folder + "/menus.list " + folder + "/ui " + Source + "/items.txt",
-        "campaign " + folder + "/campaign " + folder + "/campaign.list " + Source + "/tables " + Source + "/items.txt"};
+        "campaign " + folder + "/campaign " + folder + "/campaign.list " + Source + "/tables " + Source + "/items.txt",
+        "shops " + folder + "/shops " + folder + "/shops.list " + Source + "/items.txt " + folder + "/ui " + folder + "/items " + Source
+            + "/tables"};
     for (const std::string& step : steps)
         ASSERT_EQ(run(gen + " " + step), 0) << step;
     // The tables are the sources themselves: the top-level table and every sub-table.

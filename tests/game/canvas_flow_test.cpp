@@ -103,38 +103,6 @@ bexit            RectButtonSprite  690 550 100 40 1
 <end>
 )";
 
-const char* const ProfilesTable = R"(
-<sprites>
-bprofilename1  RectButtonSprite  50 40 300 40
-bprofilename2  RectButtonSprite  50 90 300 40
-bprofilename3  RectButtonSprite  50 140 300 40
-bprofilename4  RectButtonSprite  50 190 300 40
-bprofilename5  RectButtonSprite  50 240 300 40
-bsup           RectButtonSprite  360 40 30 30
-bsdown         RectButtonSprite  360 250 30 30
-accept         RectButtonSprite  20 340 100 40
-delete         RectButtonSprite  150 340 100 40
-new            RectButtonSprite  280 340 100 40
-profilecancel  RectButtonSprite  20 290 100 30 1
-ProfileConfirm DialogSprite:confirm.txt 50 100 300 200 1 0
-<end>
-)";
-
-const char* const ConfirmTable = R"(
-<sprites>
-deleteProfile  RectButtonSprite  20 120 100 40 1
-cancelDelete   RectButtonSprite  180 120 100 40 1
-<end>
-)";
-
-const char* const PromptTable = R"(
-<sprites>
-name               TextSprite        200 80 1
-bsubmitprofile     RectButtonSprite  40 130 120 40
-bcanceladdprofile  RectButtonSprite  240 130 120 40 1
-<end>
-)";
-
 const char* const UnlockTable = R"(
 <sprites>
 SUText          TextSprite        200 100 1
@@ -149,9 +117,7 @@ protected:
         GameTest::SetUp();
         writeTable("game.dat", GameTable);
         writeTable("menu.txt", MenuTable);
-        writeTable("profiles.txt", ProfilesTable);
-        writeTable("confirm.txt", ConfirmTable);
-        writeTable("prompt.txt", PromptTable);
+        writeProfileTables();
         writeTable("unlock.txt", UnlockTable);
     }
     // A canvas whose player "Ann" was chosen on an earlier run.
@@ -245,6 +211,11 @@ TEST_F(CanvasFlow, EnterShopOpensTheNamedShopAndDayAndIgnoresMalformedNames)
     game.action("EnterShop14_3");
     EXPECT_EQ(game.getCurrentShop(), game.getSprite("Shop12"));
     EXPECT_EQ(shop(12).calls.back(), "start 3 decorating");
+    // A shop that the package lacks is not entered: the player stays in the calendar.
+    game.leaveShop(false);
+    game.action("EnterShop5_1");
+    EXPECT_EQ(game.getCurrentScreen(), ScreenCalendar);
+    EXPECT_TRUE(game.shown("Calendar"));
 }
 
 TEST_F(CanvasFlow, LeavingARoundRecordsTheDayAndOpensTheNextScreen)
@@ -349,6 +320,8 @@ TEST_F(CanvasFlow, TheStartButtonShowsTheStoryOnceThenTheCalendar)
 TEST_F(CanvasFlow, ADeletedCurrentProfileIsNeverWrittenBack)
 {
     TestCanvas& game = startAsAnn();
+    game.action("BChangeProfile");
+    EXPECT_FALSE(game.shown("ProfileList")) << "this one name is compared with its case";
     game.action("bchangeprofile");
     EXPECT_TRUE(game.shown("ProfileList"));
     EXPECT_EQ(game.getDialogs().profileList()->getSelectedName(), "Ann");

@@ -17,6 +17,42 @@ namespace gametest {
 
 constexpr const char* RegistryName = "KiptoTest";
 
+// The profile list ("profiles.txt", its rows' names placed by <data> in the rows' middle),
+// its confirmation page ("confirm.txt") and the name prompt ("prompt.txt").
+constexpr const char* ProfilesTable = R"(
+<sprites>
+bprofilename1  RectButtonSprite  50 40 300 40
+bprofilename2  RectButtonSprite  50 90 300 40
+bprofilename3  RectButtonSprite  50 140 300 40
+bprofilename4  RectButtonSprite  50 190 300 40
+bprofilename5  RectButtonSprite  50 240 300 40
+bsup           RectButtonSprite  360 40 30 30
+bsdown         RectButtonSprite  360 250 30 30
+accept         RectButtonSprite  20 340 100 40
+delete         RectButtonSprite  150 340 100 40
+new            RectButtonSprite  280 340 100 40
+profilecancel  RectButtonSprite  20 290 100 30 1
+ProfileConfirm DialogSprite:confirm.txt 50 100 300 200 1 0
+<data>
+200 60 200 110 200 160 200 210 200 260
+<end>
+)";
+
+constexpr const char* ConfirmTable = R"(
+<sprites>
+deleteProfile  RectButtonSprite  20 120 100 40 1
+cancelDelete   RectButtonSprite  180 120 100 40 1
+<end>
+)";
+
+constexpr const char* PromptTable = R"(
+<sprites>
+name               TextSprite        200 80 1
+bsubmitprofile     RectButtonSprite  40 130 120 40
+bcanceladdprofile  RectButtonSprite  240 130 120 40 1
+<end>
+)";
+
 class TestCanvas : public Kipto2Canvas {
 public:
     void dispatch(window::Event* event)
@@ -93,6 +129,12 @@ protected:
     void writeTable(const std::string& name, const std::string& body)
     {
         testing_support::writeFile(folder.file(name), body);
+    }
+    void writeProfileTables()
+    {
+        writeTable("profiles.txt", ProfilesTable);
+        writeTable("confirm.txt", ConfirmTable);
+        writeTable("prompt.txt", PromptTable);
     }
     lang::Ref<sprite::User> openSettings()
     {

@@ -2,6 +2,7 @@
 #include "PngWriter.h"
 #include "ScriptDriver.h"
 #include "game/flow/SpriteHelpers.h"
+#include "lang/Cp1252.h"
 #include "lang/SyncGuard.h"
 #include "sprite/AnimateSprite.h"
 #include "sprite/LoaderFrame2.h"
@@ -63,9 +64,23 @@ const Verb expectFrame("expect_frame", 2, Verb::NeedsProgram, [](ScriptDriver& d
     });
 });
 
-// The text a text sprite shows, compared with the rest of the line.
+// Where the sprite stands in its dialog (the point its table numbers place).
+const Verb expectPosition("expect_position", 3, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+    return withSprite(driver, command, [&](sprite::SpriteBase& sprite) {
+        const int x = driver.integerArgument(command, 1);
+        const int y = driver.integerArgument(command, 2);
+        if (sprite.getX() != x || sprite.getY() != y)
+            return driver.fail(command, command.arguments[0] + " stands at " + std::to_string(sprite.getX()) + " "
+                + std::to_string(sprite.getY()));
+        return true;
+    });
+});
+
+// The text a text sprite shows, compared with the rest of the line (UTF-8 in the script,
+// Windows-1252 in the game).
 const Verb expectText("expect_text", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
-    const std::string wanted = ScriptDriver::restOf(command, 1);
+    const std::string line = ScriptDriver::restOf(command, 1);
+    const std::string wanted = lang::utf8ToCp1252(line.data(), line.size());
     return withSprite(driver, command, [&](sprite::SpriteBase& sprite) {
         const std::string shown = spriteText(&sprite).c_str();
         if (shown != wanted)

@@ -69,6 +69,21 @@ const Verb expectScreen("expect_screen", 1, Verb::NeedsProgram, [](ScriptDriver&
     return true;
 });
 
+// "playing" or "silent": whether the menu music (the intro or the loop) is heard.
+const Verb expectMusic("expect_music", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+    Kipto2Canvas* canvas = gameCanvas(driver, command);
+    if (!canvas)
+        return false;
+    const std::string& wanted = command.arguments[0];
+    if (wanted != "playing" && wanted != "silent")
+        return driver.fail(command, "the music is \"playing\" or \"silent\"");
+    SyncGuard guard(canvas);
+    const bool audible = canvas->getMenuMusic().isAudible();
+    if (audible != (wanted == "playing"))
+        return driver.fail(command, audible ? "the menu music plays" : "the menu music is silent");
+    return true;
+});
+
 // FIELD VALUE for a plain field, FIELD INDEX VALUE for an entry of a table (0-based).
 const Verb expectRecord("expect_record", 2, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
     Kipto2Canvas* canvas = gameCanvas(driver, command);

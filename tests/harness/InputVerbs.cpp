@@ -47,24 +47,31 @@ const Verb release("release", 2, Verb::NeedsProgram,
 const Verb click("click", 2, Verb::NeedsProgram,
     [](ScriptDriver& driver, const Command& command) { return buttonAt(driver, command, true, true); });
 
-// A click at the centre of a named sprite, which must be shown with every dialog around it.
-const Verb clickSprite("click_sprite", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+// The centre of the sprite at the command's path, which must be shown with every dialog
+// around it; false (and a failure) otherwise.
+bool centreOf(ScriptDriver& driver, const Command& command, int32_t& x, int32_t& y)
+{
     if (!driver.getCanvas())
         return driver.fail(command, "sprites are there once the canvas runs (wait_ready first)");
+    SyncGuard guard(driver.getCanvas());
+    if (!driver.findSprite(command.arguments[0]))
+        return driver.fail(command, "no sprite " + command.arguments[0]);
+    if (!driver.isShownOnScreen(command.arguments[0], x, y))
+        return driver.fail(command, command.arguments[0] + " is not shown");
+    return true;
+}
+
+const Verb clickSprite("click_sprite", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
     int32_t x = 0;
     int32_t y = 0;
-    bool shown = false;
-    bool known = false;
-    {
-        SyncGuard guard(driver.getCanvas());
-        known = driver.findSprite(command.arguments[0]) != nullptr;
-        shown = known && driver.isShownOnScreen(command.arguments[0], x, y);
-    }
-    if (!known)
-        return driver.fail(command, "no sprite " + command.arguments[0]);
-    if (!shown)
-        return driver.fail(command, command.arguments[0] + " is not shown");
-    return button(driver, command, x, y, true, true);
+    return centreOf(driver, command, x, y) && button(driver, command, x, y, true, true);
+});
+
+// The left button goes down on the sprite's centre and stays down (for drag and release).
+const Verb pressSprite("press_sprite", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+    int32_t x = 0;
+    int32_t y = 0;
+    return centreOf(driver, command, x, y) && button(driver, command, x, y, true, false);
 });
 
 const Verb key("key", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {

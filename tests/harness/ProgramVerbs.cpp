@@ -34,6 +34,10 @@ const Verb close("close", 0, Verb::NeedsProgram, [](ScriptDriver& driver, const 
     return driver.waitForEnd(command, "the program did not end");
 });
 
+// The normal exit, then a new start of the program with the same settings.
+const Verb restart("restart", 0, Verb::NeedsProgram,
+    [](ScriptDriver& driver, const Command& command) { return driver.restartProgram(command); });
+
 const Verb expectExit("expect_exit", 1, Verb::Anytime, [](ScriptDriver& driver, const Command& command) {
     if (!driver.waitForEnd(command, "the program is still running"))
         return false;

@@ -83,12 +83,40 @@ void ScriptDriver::start()
     thread = std::thread([this] { run(); });
 }
 
-void ScriptDriver::programEnded(int exitCode)
+bool ScriptDriver::programEnded(int exitCode)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     programHasEnded = true;
     programExitCode = exitCode;
     ended.notify_all();
+    if (!restartWanted)
+        return false;
+    ended.wait(lock, [this] { return restartReady; });
+    restartReady = false;
+    return true;
+}
+
+bool ScriptDriver::restartProgram(const Command& command)
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        restartWanted = true;
+    }
+    sdl::closeWindow(window);
+    if (!waitForEnd(command, "the program did not end"))
+        return false;
+    if (programExitCode != 0)
+        return fail(command, "the program ended with " + std::to_string(programExitCode));
+    // The next run makes a window and a canvas of its own.
+    window = 0;
+    canvas.reset();
+    leftHeld = false;
+    std::lock_guard<std::mutex> lock(mutex);
+    restartWanted = false;
+    programHasEnded = false;
+    restartReady = true;
+    ended.notify_all();
+    return true;
 }
 
 bool ScriptDriver::finish()

@@ -37,8 +37,9 @@ public:
     // The commands of that verb, in script order.
     std::vector<Command> commandsOf(const std::string& verb) const;
     void start();
-    // The program has ended with this exit code; commands after "close" run now.
-    void programEnded(int exitCode);
+    // The program has ended with this exit code; commands after "close" run now. True when the
+    // script restarts the program: the caller then runs it again.
+    bool programEnded(int exitCode);
     // Waits for the script's end; true when every command and check passed.
     bool finish();
 
@@ -58,6 +59,9 @@ public:
     bool waitForFreshPaint(const Command& command);
     // Waits for the program's end; false (and a failure) when it does not end.
     bool waitForEnd(const Command& command, const char* failure);
+    // Closes the window and lets the program start again once it has ended; the next commands
+    // see the new run.
+    bool restartProgram(const Command& command);
     int exitCode() const { return programExitCode; }
     // The picture the window shows now; none (and a failure) without one.
     lang::Ref<window::ImageBase> grabPicture(const Command& command);
@@ -98,6 +102,8 @@ private:
     std::condition_variable ended;
     bool programHasEnded = false;
     int programExitCode = 0;
+    bool restartWanted = false;
+    bool restartReady = false;
 };
 
 template <class Condition>

@@ -13,6 +13,7 @@
 #include "HarnessClasses.h"
 #include "ScriptDriver.h"
 #include "sprite/User.h"
+#include "window/Component.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -93,8 +94,12 @@ int main(int argc, char** argv)
     if (driver.uses("wait_loading_held"))
         harness::HarnessGate::arm();
     driver.start();
-    const int exitCode = gameMain();
-    driver.programEnded(exitCode);
+    int exitCode = 0;
+    do {
+        // A restarted program begins as a new process would.
+        window::Component::setExiting(false);
+        exitCode = gameMain();
+    } while (driver.programEnded(exitCode));
     const bool passed = driver.finish();
     if (temporaryHome)
         fs::remove_all(home);

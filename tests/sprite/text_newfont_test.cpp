@@ -6,6 +6,7 @@
 #include "lang/ResourceFile.h"
 #include "PngWriter.h"
 #include "sprite/DataLoader.h"
+#include "sprite/DialogSprite.h"
 #include "sprite/text_test_support.h"
 #include "util/Region.h"
 #include "window/Event.h"
@@ -461,6 +462,40 @@ TEST(NewFontPackage, TableSpriteShowsItsOwnTextWithoutCode)
         // Centred on x = 100, top at y = 10.
         EXPECT_EQ(bounds.x, 64);
         EXPECT_EQ(bounds.y, 10);
+    }
+    lang::ResourceFile::closeAll();
+}
+
+TEST(NewFontPackage, TextInADialogLoadedHiddenMeasuresOnceItsPicturesCome)
+{
+    TestFont font = makeMonospaceFont(8, 10);
+    std::vector<uint8_t> sheetPng;
+    std::vector<uint8_t> metricsPng;
+    ASSERT_TRUE(window::encodePng(*font.sheet, sheetPng));
+    ASSERT_TRUE(window::encodePng(*font.metrics, metricsPng));
+    testing_support::TempFolder folder;
+    const std::string path = folder.file("table.bin");
+    testing_support::writeFile(path, testing_support::packageBytes({
+        {"datfile", "<sprites>\npage DialogSprite:+page 0 0 200 100 0 0\n<end>\n"},
+        {"page", "<sprites>\ntitle NewFontSprite glyphs glyphs_m 100 10 1\n<end>\n"},
+        {"glyphs", std::string(sheetPng.begin(), sheetPng.end())},
+        {"glyphs_m", std::string(metricsPng.begin(), metricsPng.end())},
+    }));
+    lang::ResourceFile::add(path.c_str());
+    {
+        Ref<sprite::DataLoader> loader = adopt(new sprite::DataLoader(folder.path.c_str(), nullptr, nullptr));
+        ASSERT_TRUE(loader->load("+datfile"));
+        auto* page = static_cast<sprite::DialogSprite*>(loader->getSpritesByName()->get(lang::String("page")));
+        ASSERT_NE(page, nullptr);
+        auto* title = static_cast<NewFontSprite*>(page->getChild("title"));
+        ASSERT_NE(title, nullptr);
+        // The font's pictures were not decoded while the hidden page loaded; set now, the
+        // text measures with them.
+        title->setText("Open");
+        EXPECT_EQ(title->getBounds().width, 32);
+        EXPECT_EQ(title->getBounds().height, 10);
+        title->setCaretShown(true);
+        EXPECT_EQ(title->getBounds().width, 32 + 8) << "the caret is as wide as the underscore";
     }
     lang::ResourceFile::closeAll();
 }

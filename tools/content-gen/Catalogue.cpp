@@ -33,7 +33,7 @@ std::vector<Shop> readCatalogue(const std::string& path)
     if (!in)
         throw std::runtime_error("cannot read " + path);
     std::vector<Shop> shops;
-    std::map<uint32_t, int> seen; // emoji -> line
+    std::map<uint32_t, int> seen; // emoji of the current shop -> line
     int lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
         ++lineNumber;
@@ -47,6 +47,7 @@ std::vector<Shop> readCatalogue(const std::string& path)
             if (std::sscanf(line.c_str(), "[shop %d%c", &number, &close) != 2 || close != ']' || number != int(shops.size()) + 1)
                 fail(path, lineNumber, "expected the header of shop " + std::to_string(shops.size() + 1));
             shops.push_back({number, line.substr(line.find(']') + 1), {}});
+            seen.clear(); // a picture is unique within its shop; shops may share goods
             if (!shops.back().title.empty() && shops.back().title[0] == ' ')
                 shops.back().title.erase(0, 1);
             continue;

@@ -22,7 +22,7 @@ struct Shop {
 };
 
 // Reads the catalogue; throws std::runtime_error naming the file and line of a bad entry
-// (unknown shop header, missing type, type outside 1 to 4, an emoji used twice).
+// (unknown shop header, missing type, type outside 1 to 4, an emoji used twice in one shop).
 std::vector<Shop> readCatalogue(const std::string& path);
 
 std::string itemPictureName(int shop, int kind); // "item01_05"

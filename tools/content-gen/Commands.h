@@ -25,5 +25,11 @@ int makeMenus(const std::string& outDir, const std::string& listPath, const std:
 int makeMenuPreview(const std::string& outDir, const std::string& listPath, const std::string& contentDir);
 // The campaign's pictures and their preview package; SOURCE is content/tables, then the catalogue.
 int makeCampaign(const std::string& outDir, const std::string& listPath, const std::string& tablesDir, const std::string& cataloguePath);
+// The shop round: the twelve shops' pictures (rooms, HUD, dialogs, the player's own shop's
+// decorations) from the catalogue, and a preview package's tables (OUTDIR/preview.list) drawn
+// with the UI and item pictures. The shop tables are written into TABLESDIR with
+// writeTables, otherwise checked against it.
+int makeShops(const std::string& outDir, const std::string& listPath, const std::string& cataloguePath, const std::string& uiDir,
+              const std::string& itemsDir, const std::string& tablesDir, bool writeTables);
 
 } // namespace contentgen

@@ -342,7 +342,16 @@ Mono ambient(int shop)
     case 5: mixInto(bed, notesLoop("kick", {"C3", "-", "C3", "-", "-", "-", "C3", "-", "-", "-", "-", "-", "C3", "-", "-", "-"}, 0.5, 0.25, period, seed), 0); break;
     case 6: mixInto(bed, notesLoop("pad", {"C4", "-", "-", "-", "A3", "-", "-", "-", "F3", "-", "-", "-", "G3", "-", "-", "-"}, 0.5, 0.12, period, seed), 0); break;
     case 7: mixInto(bed, notesLoop("pluck", {"G4", "B4", "D5", "-", "E4", "G4", "B4", "-", "C4", "E4", "G4", "-", "D4", "F#4", "A4", "-"}, 0.5, 0.2, period, seed), 0); break;
-    case 8: mixInto(bed, notesLoop("tick", {"C5", "-", "C5", "-", "-", "-", "-", "-", "G4", "-", "G4", "G4", "-", "-", "-", "-"}, 0.5, 0.5, period, seed), 0); break;
+    case 8: {
+        // A workshop at the back: hammer taps, a few saw strokes and a spanner set down.
+        mixInto(bed, notesLoop("tick", {"C5", "-", "C5", "-", "-", "-", "-", "-", "G4", "-", "G4", "G4", "-", "-", "-", "-"}, 0.5, 0.5, period, seed), 0);
+        Mono saw;
+        for (int stroke = 0; stroke < 4; ++stroke)
+            mixInto(saw, swish(0.32, stroke % 2 ? 2600 : 1300, stroke % 2 ? 1300 : 2600, seed + uint64_t(stroke)), framesOf(2.6 + stroke * 0.34));
+        mixInto(saw, note("bell", "G3", 0.3, 0.18, seed), framesOf(6.2));
+        mixInto(bed, loopOf(withRoom(saw, 0.3), period), 0, 0.6);
+        break;
+    }
     case 9: {
         Mono beach = waves(3.5, seed);
         mixInto(beach, gull(seed), framesOf(0.6), 0.6);

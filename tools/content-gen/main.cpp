@@ -18,6 +18,8 @@ const char Usage[] =
     "  menus     the menu screens' pictures; SOURCE is the ui folder, then the catalogue\n"
     "  menupreview  a preview table of the menu screens for the harness; SOURCE is content/\n"
     "  campaign  calendar, upgrade screen and story board pictures; SOURCE is content/tables, then the catalogue\n"
+    "  shops     the shop round's pictures and tables; SOURCE is the catalogue, the ui and items folders and\n"
+    "            content/tables, whose shop tables are checked (or rewritten with a last --write-tables)\n"
     "Writes the files into OUTDIR and one NAME=PATH line per package item into LIST.\n";
 
 } // namespace
@@ -47,6 +49,8 @@ int main(int argc, char** argv)
             return contentgen::makeMenuPreview(outDir, list, argv[4]);
         if (command == "campaign" && argc == 6)
             return contentgen::makeCampaign(outDir, list, argv[4], argv[5]);
+        if (command == "shops" && (argc == 8 || (argc == 9 && std::string(argv[8]) == "--write-tables")))
+            return contentgen::makeShops(outDir, list, argv[4], argv[5], argv[6], argv[7], argc == 9);
         if (command == "items" && argc == 5)
             return contentgen::makeItems(outDir, list, argv[4]);
     } catch (const std::exception& e) {

@@ -30,6 +30,11 @@ ScreenFlow::ScreenFlow(Kipto2Canvas& canvas) : canvas(canvas) {}
 void ScreenFlow::setScreen(Screen screen)
 {
     lang::debugOutput((lang::String("Screen: ") + screenName(screen) + "\n").c_str());
+    if (screen == ScreenShop && !shopScreenExists()) {
+        // A screen that this package lacks: the player stays where they are.
+        lang::debugOutput((lang::String("ScreenFlow: no dialog for shop ") + selectedShop + "\n").c_str());
+        return;
+    }
     previous = current;
     switch (screen) {
     case ScreenShop:
@@ -67,6 +72,14 @@ void ScreenFlow::setScreen(Screen screen)
     current = screen;
 }
 
+bool ScreenFlow::shopScreenExists() const
+{
+    GameDialogs& dialogs = canvas.getDialogs();
+    if (selectedShop == UpgradeShop)
+        return dialogs.upgradeMyShop() != nullptr;
+    return dialogs.shop(selectedShop == DecoratingShop ? OwnShop : selectedShop) != nullptr;
+}
+
 void ScreenFlow::openShopScreen()
 {
     GameDialogs& dialogs = canvas.getDialogs();
@@ -86,20 +99,15 @@ void ScreenFlow::openShopScreen()
 
 void ScreenFlow::openUpgradeScreen()
 {
-    sprite::DialogSprite* dialog = canvas.getDialogs().upgradeMyShop();
     if (UpgradeScreen* screen = canvas.getDialogs().upgradeScreen())
         screen->prepare(selectedDay, canvas.getSave());
-    showSprite(dialog, true);
+    showSprite(canvas.getDialogs().upgradeMyShop(), true);
 }
 
 void ScreenFlow::openRound(int32_t shop, bool decorating)
 {
     GameDialogs& dialogs = canvas.getDialogs();
     sprite::DialogSprite* dialog = dialogs.shop(shop);
-    if (!dialog) {
-        lang::debugOutput((lang::String("ScreenFlow: no dialog for shop ") + shop + "\n").c_str());
-        return;
-    }
     if (currentShop && currentShop.get() != dialog)
         currentShop->setVisible(false);
     if (ShopRound* round = dialogs.shopRound(shop)) {

@@ -39,6 +39,8 @@ public:
     sprite::DialogSprite* getCurrentShop() const { return currentShop.get(); }
 
 private:
+    // The dialog that ScreenShop would open for the selected shop is in the package.
+    bool shopScreenExists() const;
     void openShopScreen();
     void openRound(int32_t shop, bool decorating);
     void openUpgradeScreen();

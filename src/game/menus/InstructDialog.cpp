@@ -41,7 +41,7 @@ int32_t InstructDialog::countPages()
 
 void InstructDialog::setVisible(bool on)
 {
-    if (on && tableTaken) {
+    if (on && tableTaken && !visible) {
         page = 1;
         pageCount = countPages();
         for (int32_t i = 1; i <= pageCount; ++i) {

@@ -16,7 +16,7 @@ public:
     static constexpr const char* VersionText = "v2.0.0.49";
     static constexpr int32_t VersionFontSize = 10;
 
-    // Shown: back to page 1, the arrows set for it.
+    // Shown after being hidden: back to page 1, the arrows set for it.
     void setVisible(bool on) override;
     // The version line gets its font and text.
     void tableLoaded(sprite::DataLoader* loader) override;

@@ -49,7 +49,8 @@ void MainMenu::setMenuEnabled(bool on)
 
 void MainMenu::setVisible(bool on)
 {
-    if (on && tableTaken) {
+    if (on && freshShowing) {
+        freshShowing = false;
         setMenuEnabled(true);
         hovering = false;
         if (sprite::AnimateSprite* rattle = animation("rattle")) {
@@ -66,13 +67,15 @@ void MainMenu::setVisible(bool on)
         }
         startClouds(true);
     }
+    if (!on)
+        freshShowing = true;
     DialogSprite::setVisible(on);
 }
 
 void MainMenu::tableLoaded(sprite::DataLoader* loader)
 {
     DialogSprite::tableLoaded(loader);
-    tableTaken = true;
+    freshShowing = true;
     if (sprite::AnimateSprite* rattle = animation("rattle")) {
         rattle->setRange(1, rattle->getColumns() * rattle->getRows() - 1);
         rattle->setLoops(0);

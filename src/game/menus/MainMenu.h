@@ -28,7 +28,8 @@ public:
     void setMenuEnabled(bool on);
     bool isMenuEnabled() const { return enabled; }
     bool isHovering() const { return hovering; }
-    // Shown: the buttons enabled, the start button still, the bursts hidden, the clouds set off.
+    // Shown after being hidden: the buttons enabled, the start button still, the bursts hidden,
+    // the clouds set off.
     void setVisible(bool on) override;
     void tableLoaded(sprite::DataLoader* loader) override;
     int32_t handleMouseMoved(window::Event* event) override;
@@ -50,5 +51,6 @@ private:
 
     bool hovering = false;
     bool enabled = false;
-    bool tableTaken = false;
+    // The next showing sets the menu up afresh (after its table came, and after each hiding).
+    bool freshShowing = false;
 };

@@ -2,6 +2,8 @@
 
 #include "sprite/GameCanvas3.h"
 
+#include <utility>
+
 namespace {
 
 lang::Ref<window::AudioClip> streamOf(const char* item, int32_t volume)
@@ -44,6 +46,10 @@ void MenuMusic::fadeIn(int32_t volume, int32_t frames)
     // The loop follows the intro; it never plays over it.
     if (!loop || intro)
         return;
+    if (held) {
+        loopWaiting = true;
+        return;
+    }
     if (!loop->isPlaying())
         loop->setVolume(0);
     canvas.fadeSound(loop.get(), volume, frames, 0);
@@ -65,4 +71,32 @@ void MenuMusic::pause()
 bool MenuMusic::isPlaying() const
 {
     return loop && loop->isPlaying();
+}
+
+void MenuMusic::hold(int32_t frames)
+{
+    held = true;
+    if (intro && intro->isPlaying())
+        canvas.fadeSound(intro.get(), 0, frames, 0);
+    fadeOut(frames);
+}
+
+void MenuMusic::release(int32_t volume, int32_t frames, bool loopWanted)
+{
+    held = false;
+    const bool waiting = std::exchange(loopWaiting, false);
+    if (intro) {
+        canvas.fadeSound(intro.get(), volume, frames, 0);
+        return;
+    }
+    if (loopWanted || waiting)
+        fadeIn(volume, frames);
+}
+
+bool MenuMusic::isAudible() const
+{
+    auto audible = [](const lang::Ref<window::AudioClip>& clip) {
+        return clip && clip->isPlaying() && clip->getVolume() != 0;
+    };
+    return audible(intro) || audible(loop);
 }

@@ -31,12 +31,20 @@ public:
     // Makes the menu loop (once, after loading) at the volume.
     void createLoop(int32_t volume);
     // The menu loop fades to the volume over the frames and plays looped; while the intro
-    // plays, the loop waits for it.
+    // plays the loop waits for it, and while held for the focus.
     void fadeIn(int32_t volume, int32_t frames);
     // The menu loop fades to silence over the frames and stops.
     void fadeOut(int32_t frames);
     void pause();
     bool isPlaying() const;
+    // The window lost the focus: the music fades out over the frames, and a loop that would
+    // start meanwhile waits.
+    void hold(int32_t frames);
+    // The focus is back: the intro fades in again, or the loop when `loopWanted` (a menu
+    // shows) or it was waiting.
+    void release(int32_t volume, int32_t frames, bool loopWanted);
+    // Some menu music plays above silence.
+    bool isAudible() const;
     // The menu loop's clip (not counted), or none before createLoop.
     window::AudioClip* getLoop() const { return loop.get(); }
 
@@ -44,4 +52,7 @@ private:
     sprite::GameCanvas3& canvas;
     lang::Ref<window::AudioClip> intro;
     lang::Ref<window::AudioClip> loop;
+    bool held = false;
+    // A fade-in of the loop asked for while held.
+    bool loopWaiting = false;
 };

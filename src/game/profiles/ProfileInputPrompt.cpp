@@ -18,6 +18,8 @@ void ProfileInputPrompt::tableLoaded(sprite::DataLoader* loader)
     if (name && name->isInstanceOf("NewFontSprite")) {
         auto* text = static_cast<sprite::NewFontSprite*>(name);
         text->setCaretShown(true);
+        // The name grows at its end only: the caret is the font's own "_", in its ink.
+        text->setCaretLocked(true);
         text->setLetterSpacing(-1);
     } else if (name && name->isInstanceOf("TextSprite")) {
         static_cast<sprite::TextSprite*>(name)->setCaretShown(true);
@@ -42,13 +44,16 @@ void ProfileInputPrompt::setVisible(bool on)
 {
     sprite::SpriteBase* submit = getChild("bsubmitprofile");
     sprite::SpriteBase* cancel = getChild("bcanceladdprofile");
+    // The name starts empty in both forms: after the last profile was deleted, the first-profile
+    // form must not offer a name typed earlier.
+    if (on)
+        setName(lang::String());
     if (on && !addingAnother) {
         showSprite(cancel, false);
         if (submit)
             submit->setLocation((getBoundsWidth() - submit->getBoundsWidth()) / 2, submit->getY());
         showSprite(submit, true);
     } else if (on) {
-        setName(lang::String());
         if (submit)
             submit->setLocation(submitX, submit->getY());
         if (cancel)

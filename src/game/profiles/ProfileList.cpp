@@ -50,10 +50,8 @@ void ProfileList::tableLoaded(sprite::DataLoader* loader)
     const lang::IntArray* numbers = loader ? loader->getData() : nullptr;
     rowsPlaced = numbers && numbers->length() >= 2 * RowCount;
     for (int32_t row = 0; rowsPlaced && row < RowCount; ++row) {
-        rowCentres[row][0] = (*numbers)[2 * row];
-        rowCentres[row][1] = (*numbers)[2 * row + 1];
-        if (sprite::SpriteBase* button = rowButton(row))
-            centreOn(*button, rowCentres[row][0], rowCentres[row][1]);
+        rowPlaces[row][0] = (*numbers)[2 * row];
+        rowPlaces[row][1] = (*numbers)[2 * row + 1];
     }
 }
 
@@ -82,6 +80,11 @@ void ProfileList::makeRowTexts(sprite::SpriteBase* rowTemplate)
 
 void ProfileList::setVisible(bool on)
 {
+    if (on && !visible) {
+        // A list hidden during its fade-out comes back whole.
+        setFade(0);
+        setAlpha(OpaqueAlpha);
+    }
     if (on && !visible && profiles) {
         reloadNames();
         refresh();
@@ -125,7 +128,7 @@ void ProfileList::refresh()
             text->setVisible(used);
             setSpriteText(text, used ? names[size_t(index)] : lang::String());
             if (rowsPlaced)
-                centreOn(*text, rowCentres[row][0], rowCentres[row][1]);
+                text->setLocation(rowPlaces[row][0], rowPlaces[row][1]);
             else if (button)
                 centreOn(*text, centreX(*button), centreY(*button));
         }

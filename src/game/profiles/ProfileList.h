@@ -2,8 +2,8 @@
 // held, a selected row, and buttons to play as the selected profile ("accept"), delete it
 // (after the confirmation page "ProfileConfirm"), or make a new one. Its answers to the canvas
 // are "profilechosen", "addnewprofile" and "addfirstprofile" (when the last profile is gone).
-// The rows' names are copies of the text template "message", centred on the row buttons; the
-// sub-table's <data> may place the rows: the centre x and y of rows 1 to 5.
+// The rows' names are copies of the centred text template "message", placed by the sub-table's
+// <data> (the x and y of each row's name, rows 1 to 5) or else centred on the row buttons.
 #pragma once
 
 #include "game/profiles/ProfileStore.h"
@@ -66,9 +66,9 @@ private:
     // The profile playing when the list opened: cancelling keeps it.
     lang::String keptName;
     lang::Ref<sprite::SpriteBase> rowTexts[RowCount];
-    // The rows' centres from the sub-table's <data>, when it gives them.
+    // Where the rows' names go, from the sub-table's <data>, when it gives them.
     bool rowsPlaced = false;
-    int32_t rowCentres[RowCount][2] = {};
+    int32_t rowPlaces[RowCount][2] = {};
     bool scrollHeld = false;
     int32_t scrollDelay = 0;
     int32_t scrollStep = 0;

@@ -1,5 +1,7 @@
 #include "sdl/SdlInput.h"
 
+#include "window/sdl/Letterbox.h"
+
 #include <SDL.h>
 
 #include <cstring>
@@ -8,6 +10,9 @@
 namespace harness::sdl {
 
 namespace {
+
+constexpr int32_t PictureWidth = 800;
+constexpr int32_t PictureHeight = 600;
 
 uint32_t markerType()
 {
@@ -35,6 +40,20 @@ SDL_Keycode keycodeOf(const std::string& name)
     if (name.size() == 1 && name[0] >= ' ' && name[0] < 127)
         return SDL_Keycode(name[0] >= 'A' && name[0] <= 'Z' ? name[0] - 'A' + 'a' : name[0]);
     return SDLK_UNKNOWN;
+}
+
+// Script coordinates are pixels of the 800 x 600 picture; a full-screen window shows it scaled
+// and letterboxed.
+void toWindow(uint32_t window, int32_t& x, int32_t& y)
+{
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(SDL_GetWindowFromID(window), &width, &height);
+    if (width <= 0 || height <= 0)
+        return;
+    const int32_t pictureX = x;
+    const int32_t pictureY = y;
+    window::sdl::Letterbox(PictureWidth, PictureHeight, width, height).toWindow(pictureX, pictureY, x, y);
 }
 
 void windowEvent(uint32_t window, SDL_WindowEventID what)
@@ -69,6 +88,7 @@ void loseFocus(uint32_t window)
 
 void mouseMove(uint32_t window, int32_t x, int32_t y, bool leftHeld)
 {
+    toWindow(window, x, y);
     SDL_Event event{};
     event.type = SDL_MOUSEMOTION;
     event.motion.windowID = window;
@@ -80,6 +100,7 @@ void mouseMove(uint32_t window, int32_t x, int32_t y, bool leftHeld)
 
 void mouseButton(uint32_t window, int32_t x, int32_t y, bool down)
 {
+    toWindow(window, x, y);
     SDL_Event event{};
     event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     event.button.windowID = window;

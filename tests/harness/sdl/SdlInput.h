@@ -13,7 +13,8 @@ uint32_t findWindow();
 // another program.
 void focus(uint32_t window);
 void loseFocus(uint32_t window);
-// Mouse positions are window pixels; a held left button makes the move a drag.
+// Mouse positions are pixels of the 800 x 600 picture, placed in the window as it shows the
+// picture (scaled in full screen); a held left button makes the move a drag.
 void mouseMove(uint32_t window, int32_t x, int32_t y, bool leftHeld);
 void mouseButton(uint32_t window, int32_t x, int32_t y, bool down);
 // A key by its name ("escape", "f1", "left", "a", ...); false for an unknown name.
