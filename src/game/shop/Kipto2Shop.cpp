@@ -154,6 +154,7 @@ void Kipto2Shop::startDay(int32_t newDay, bool decorate)
     changeHints(0);
     enableHintButton(false);
     ended = false;
+    decor.startDay(*save, shopNumber, day, decorating);
 }
 
 void Kipto2Shop::clearRound()
@@ -192,13 +193,10 @@ void Kipto2Shop::setUpOwnShop()
             }
         }
     }
-    sprite::SpriteBase* caption = getChild("txtbox2");
-    showSprite(caption, decorating);
-    if (decorating && caption && caption->isInstanceOf("AnimateSprite"))
-        static_cast<sprite::AnimateSprite*>(caption)->setFrame(day - 1);
-    // The furnishing buttons belong to the decorating visits only.
+    // The instruction and the furnishing buttons belong to the decorating visits (Decorating).
     if (decorating)
         return;
+    showSprite(getChild("txtbox2"), false);
     showSprite(getChild("nextbutton"), false);
     for (int32_t slot = FirstDecoratedSlot; slot <= ProfileSave::UpgradeSlots; ++slot) {
         showSprite(getChild(lang::String("btnupgrade") + slot), false);

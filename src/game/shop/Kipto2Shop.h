@@ -17,6 +17,7 @@
 #include "game/save/ProfileSave.h"
 #include "game/shop/ClickLockout.h"
 #include "game/shop/Customer.h"
+#include "game/shop/Decorating.h"
 #include "game/shop/Glide.h"
 #include "game/shop/HintStock.h"
 #include "game/shop/ItemCatalogue.h"
@@ -212,6 +213,8 @@ private:
     ProgressStars stars;
     ShopAmbience ambience;
     ButtonTable actions;
+    // The own shop's decorations and its decorating visits.
+    Decorating decor{*this};
 
     std::array<lang::Ref<Customer>, Places> customers;
     // Customers walking out, and the copies of items and tokens on their way.

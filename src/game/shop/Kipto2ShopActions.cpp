@@ -25,14 +25,15 @@ bool Kipto2Shop::isInstanceOf(const char* className) const
 
 int32_t Kipto2Shop::offerAction(const lang::String& actionName)
 {
-    if (visible && runAction(nullptr, actionName))
+    if (visible && (runAction(nullptr, actionName) || decor.handle(actionName)))
         return Swallowed;
     return DialogSprite::offerAction(actionName);
 }
 
 void Kipto2Shop::onAction(lang::Object* source, const lang::String& name)
 {
-    runAction(source, name);
+    if (!runAction(source, name))
+        decor.handle(name);
 }
 
 bool Kipto2Shop::runAction(lang::Object* source, const lang::String& name)
