@@ -193,10 +193,14 @@ void Kipto2Shop::setUpOwnShop()
             }
         }
     }
-    // The instruction and the furnishing buttons belong to the decorating visits (Decorating).
+    // The day's instruction; the visit itself (Decorating) fades it and runs the buttons.
+    sprite::SpriteBase* caption = getChild("txtbox2");
+    showSprite(caption, decorating);
+    if (decorating && caption && caption->isInstanceOf("AnimateSprite"))
+        static_cast<sprite::AnimateSprite*>(caption)->setFrame(day - 1);
     if (decorating)
         return;
-    showSprite(getChild("txtbox2"), false);
+    // The furnishing buttons belong to the decorating visits only.
     showSprite(getChild("nextbutton"), false);
     for (int32_t slot = FirstDecoratedSlot; slot <= ProfileSave::UpgradeSlots; ++slot) {
         showSprite(getChild(lang::String("btnupgrade") + slot), false);
