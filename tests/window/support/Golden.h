@@ -1,5 +1,5 @@
 // Reference pictures: tests/data/window/<name>.png compared pixel for pixel. A missing
-// reference, or any run with KIPTO2_UPDATE_GOLDEN set, writes the picture there instead (look
+// reference fails; a run with KIPTO2_UPDATE_GOLDEN set writes the picture there instead (look
 // at it before committing it); a mismatch leaves the actual picture beside the test program.
 #pragma once
 
