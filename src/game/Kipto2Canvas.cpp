@@ -247,17 +247,23 @@ void Kipto2Canvas::windowActivated()
     focusChange = FocusRegained;
 }
 
+bool Kipto2Canvas::isRoundOpen() const
+{
+    // The upgrade screen opens as a shop, but it is a menu with the menu music and no round.
+    return flow.getCurrentScreen() == ScreenShop && flow.getSelectedShop() != ScreenFlow::UpgradeShop;
+}
+
 void Kipto2Canvas::handleFocusRegained()
 {
     const Screen screen = flow.getCurrentScreen();
     const bool menu = screen == ScreenMainMenu || screen == ScreenCalendar || screen == ScreenBlitzMenu
-        || screen == ScreenBlitzTimes;
+        || screen == ScreenBlitzTimes || (screen == ScreenShop && !isRoundOpen());
     music.release(getMusicVolume(), MenuMusic::FocusFrames, menu);
 }
 
 void Kipto2Canvas::handleFocusLost()
 {
-    if (flow.getCurrentScreen() == ScreenShop) {
+    if (isRoundOpen()) {
         flow.setScreen(ScreenPause);
         return;
     }

@@ -297,6 +297,15 @@ TEST_F(CanvasFlow, ALostFocusPausesTheRoundOnTheNextFrame)
     game.windowActivated();
     game.steps(1);
     EXPECT_EQ(game.getCurrentScreen(), ScreenShop);
+
+    // The upgrade screen opens as a shop but has no round: a lost focus leaves it as it is.
+    game.action("EnterShop12_5");
+    game.getSave()->bestServed[ProfileSave::dayIndex(12, 5)] = 10;
+    game.leaveShop(false);
+    ASSERT_EQ(game.getSelectedShop(), 13);
+    game.windowDeactivated();
+    game.steps(1);
+    EXPECT_EQ(game.getCurrentScreen(), ScreenShop);
 }
 
 TEST_F(CanvasFlow, TheStartButtonShowsTheStoryOnceThenTheCalendar)
