@@ -2,4 +2,6 @@
 // the player leaves, and takes everything down again. Answers the process's exit code.
 #pragma once
 
-int gameMain();
+#include "StartOptions.h"
+
+int gameMain(const StartOptions& options = {});

@@ -1,7 +1,21 @@
 // Entry function of Kipto2.
+#include "CrashHook.h"
 #include "GameMain.h"
+#include "StartOptions.h"
 
-int main()
+#include <cstdio>
+
+int main(int argc, char** argv)
 {
-    return gameMain();
+    const StartOptions options = StartOptions::parse(argc, argv);
+    if (options.action == StartOptions::Action::ShowVersion) {
+        std::fputs(versionText().c_str(), stdout);
+        return 0;
+    }
+    if (options.action == StartOptions::Action::ShowHelp) {
+        std::fputs(helpText().c_str(), stdout);
+        return 0;
+    }
+    startCrashReports();
+    return gameMain(options);
 }

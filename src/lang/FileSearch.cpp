@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <unistd.h>
 
-
 namespace lang {
 
 String programDirectory()
@@ -15,6 +14,13 @@ String programDirectory()
         return String(".");
     path[length] = '\0';
     return String(std::filesystem::path(path).parent_path().c_str());
+}
+
+String installedDataDirectory()
+{
+    const std::filesystem::path folder
+        = std::filesystem::path(programDirectory().c_str()) / KIPTO2_DATA_DIR_FROM_PROGRAM;
+    return String(folder.lexically_normal().c_str());
 }
 
 String findFile(const String& name)
@@ -29,7 +35,7 @@ String findFile(const String& name)
     const fs::path candidates[] = {
         fs::path(programDirectory().c_str()) / given,
         fs::current_path(error) / given,
-        fs::path(KIPTO2_DATA_DIR) / given,
+        fs::path(installedDataDirectory().c_str()) / given,
     };
     for (const fs::path& candidate : candidates) {
         if (fs::is_regular_file(candidate, error))
