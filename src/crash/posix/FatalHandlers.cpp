@@ -1,6 +1,7 @@
 // The crash reports' back end on POSIX systems: sigaction for the fatal signals (on an
-// alternate stack, so that a thread that overflowed its stack can still report), glibc's
-// backtrace, uname, and plain file descriptors, all usable inside a signal handler.
+// alternate stack for the thread that installs them, so that an overflow of the main thread's
+// stack can still report), glibc's backtrace, uname, and plain file descriptors, all usable
+// inside a signal handler.
 #include "crash/FatalHandlers.h"
 
 #include "crash/CrashReport.h"
