@@ -68,7 +68,7 @@ GameCanvas3::GameCanvas3()
       strings(lang::adopt<lang::StringArray>(new OwningStringArray)),
       data(lang::adopt(new lang::IntArray)),
       sounds(lang::adopt<lang::ObjectArray>(new OwningObjectArray)),
-      clock(lang::retain(FrameClock::steady()))
+      clock(lang::retain(FrameClock::forNewCanvases()))
 {
 }
 

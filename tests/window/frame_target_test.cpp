@@ -96,6 +96,25 @@ TEST_F(SoftwareTarget, DisposeRestoresTheDrawingState)
     EXPECT_EQ(target->getColor(), 0xFFFFFFFFu);
 }
 
+// A sprite that draws additively on a frame of its own (create, then dispose) must not leave
+// the target adding up everything drawn after it.
+TEST_F(SoftwareTarget, AdditiveDrawingEndsWithTheFrameThatBeganIt)
+{
+    lang::Ref<window::ImageBase> grey = lang::adopt<window::ImageBase>(new window::PixelImage(1, 1));
+    grey->getPixels()[0] = 0xFF202020u;
+    lang::Ref<window::Graphics> outer = lang::adopt(target->create());
+    outer->fillRect(0, 0, 2, 1, 0xFF404040);
+    lang::Ref<window::Graphics> inner = lang::adopt(outer->create());
+    inner->setBlendMode(window::Graphics::BLEND_ADDITIVE);
+    inner->drawImage(grey.get(), 1, 0);
+    inner->dispose();
+    EXPECT_EQ(outer->getBlendMode(), window::Graphics::BLEND_NORMAL);
+    outer->drawImage(grey.get(), 0, 0);
+    EXPECT_EQ(target->getBackImage()->getPixels()[0], 0xFF202020u);
+    EXPECT_EQ(target->getBackImage()->getPixels()[1], 0xFF606060u);
+    outer->dispose();
+}
+
 TEST_F(SoftwareTarget, PictureStartsOpaqueBlack)
 {
     window::ImageBase* picture = target->getBackImage();
