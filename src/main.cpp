@@ -1,4 +1,5 @@
 // Entry function of Kipto2.
+#include "BackEnds.h"
 #include "CrashHook.h"
 #include "GameMain.h"
 #include "StartOptions.h"
@@ -17,5 +18,6 @@ int main(int argc, char** argv)
         return 0;
     }
     startCrashReports();
+    installBackEnds();
     return gameMain(options);
 }

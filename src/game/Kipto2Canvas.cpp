@@ -86,7 +86,7 @@ void Kipto2Canvas::dataLoaded(sprite::DataLoader* loader)
     if (ProfileList* list = dialogs.profileList())
         list->setUp(profiles.get(), getSprite("message"));
     if (BlitzMenuScreen* blitz = dialogs.blitzMenuScreen())
-        blitz->setUp(profiles->getStore());
+        blitz->setUp(profiles.get(), resolver.get());
     saveProfileSave();
     startProfile();
     GameCanvas3::dataLoaded(loader);

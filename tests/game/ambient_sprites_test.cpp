@@ -126,7 +126,8 @@ protected:
     }
     spritetest::TempFolder folder;
     spritetest::PackageScope package{folder,
-        {{"confetti1", spritetest::pngOf(14 * 6, 6, 0xFF402000u)}, {"confetti2", spritetest::pngOf(14 * 6, 6, 0xFF004020u)},
+        {{"confetti1", spritetest::pngOf(14 * 6, 6, 0xFF402000u)},
+            {"confetti2", spritetest::pngOf(14 * 6, 6, 0xFF004020u)},
             {"confetti3", spritetest::pngOf(14 * 6, 6, 0xFF200040u)}}};
     lang::Ref<RainSprite> rain = lang::adopt(new RainSprite);
 };
@@ -190,10 +191,13 @@ TEST_F(Shower, DrawsAdditivelyInsideItsRectangleOnly)
         for (int32_t x = 0; x < 800; ++x) {
             const uint32_t pixel = screen->getPixels()[y * 800 + x];
             const bool inside = x >= 12 && x < 788 && y >= 12 && y < 588;
-            if (!inside)
+            if (!inside) {
                 ASSERT_EQ(pixel, 0xFF101010u) << x << "," << y;
-            for (int32_t shift = 0; shift < 24; shift += 8)
-                ASSERT_GE((pixel >> shift) & 0xFF, 0x10u) << std::hex << pixel << " at " << std::dec << x << "," << y; // adding never darkens
+            }
+            // Adding never darkens.
+            for (int32_t shift = 0; shift < 24; shift += 8) {
+                ASSERT_GE((pixel >> shift) & 0xFF, 0x10u) << x << "," << y;
+            }
             brightened += pixel != 0xFF101010u ? 1 : 0;
         }
     }

@@ -29,8 +29,8 @@ class RoundCanvas : public gametest::TestCanvas {
 public:
     void playSound(window::AudioClip* clip) override { played.push_back(entryOf(clip)); }
     void loopSound(window::AudioClip* clip) override { looped.push_back(entryOf(clip)); }
-    void stopSound(window::AudioClip*) override {}
-    void fadeSound(window::AudioClip*, int32_t, int32_t, int32_t) override {}
+    void stopSound(window::AudioClip*) override { }
+    void fadeSound(window::AudioClip*, int32_t, int32_t, int32_t) override { }
     int32_t entryOf(window::AudioClip* clip)
     {
         for (int32_t i = 0; i < getSoundCount(); ++i) {
@@ -53,9 +53,9 @@ public:
     };
     static StandInTimesClass classObject;
 
-    void fill(int32_t) override {}
+    void fill(int32_t) override { }
     int32_t getLastTime() const override { return lastTime; }
-    void takeLastTime(int32_t time) override { lastTime = time; }
+    void setLastTime(int32_t time) override { lastTime = time; }
     void submitTime(const lang::String&, int32_t, int32_t) override {}
 
     int32_t lastTime = -1;
@@ -69,8 +69,8 @@ std::string itemLines(int32_t count)
     for (int32_t n = 1; n <= count; ++n) {
         const int32_t kind = n <= 40 ? n : (n - 41) / 2 + 1;
         const int32_t i = n - 1;
-        out << "item_" << n << " ShopItemSprite pic " << 40 + (i % 12) * 60 << " " << 60 + (i / 12) * 50 << " 128 0 0 "
-            << kind << "\n";
+        out << "item_" << n << " ShopItemSprite pic " << 40 + (i % 12) * 60 << " " << 60 + (i / 12) * 50
+            << " 128 0 0 " << kind << "\n";
     }
     return out.str();
 }
@@ -85,7 +85,8 @@ std::string hudLines()
            "numhints NumberSprite digits 686 18 1 3 0 0 1\n"
            "morehints Sprite token 700 3\n"
            "lowtime Sprite token 500 3\n"
-           "blitzmenucover Sprite token 188 2\nnumcur NumberSprite digits 412 7 2 0 0 0 1\nnumgoal NumberSprite digits 438 7 0 0 0 0 1\n";
+           "blitzmenucover Sprite token 188 2\nnumcur NumberSprite digits 412 7 2 0 0 0 1\nnumgoal "
+           "NumberSprite digits 438 7 0 0 0 0 1\n";
     for (int32_t n = 1; n <= 15; ++n)
         out << "star" << n << " Sprite token " << 196 + (n - 1) * 21 << " 8\n";
     out << "buttonmenu ButtonSprite btn 726 2 3 1 1 0 2 1\n"
@@ -154,20 +155,27 @@ protected:
     {
         GameTest::SetUp();
         std::vector<testing_support::Item> items = {{"REGISTRYNAME", text(gametest::RegistryName)},
-            {"pic", spritetest::pngOf(30, 30, 0xFF884422u)}, {"token", spritetest::pngOf(20, 20, 0xFFEEDD22u)},
-            {"bubble", spritetest::pngOf(150, 116, 0xFFFFFFFFu)}, {"faces", spritetest::pngOf(384, 384, 0xFF996633u)},
-            {"digits", spritetest::pngOf(150, 16, 0xFF000000u)}, {"btn", spritetest::pngOf(120, 40, 0xFF2266AAu)},
-            {"money", spritetest::pngOf(100, 20, 0xFF22AA22u)}, {"twinkles", spritetest::pngOf(80, 10, 0xFFFFFFFFu)},
-            {"pause", spritetest::pngOf(80, 60, 0xFF000000u)}, {"stars", spritetest::pngOf(90, 30, 0xFFFFCC00u)},
-            {"RFText", text("Only % served.")}, {"RCText3", text("% served: ^!")}, {"RCText11", text("% in the toy shop: ^")},
+            {"pic", spritetest::pngOf(30, 30, 0xFF884422u)},
+            {"token", spritetest::pngOf(20, 20, 0xFFEEDD22u)},
+            {"bubble", spritetest::pngOf(150, 116, 0xFFFFFFFFu)},
+            {"faces", spritetest::pngOf(384, 384, 0xFF996633u)},
+            {"digits", spritetest::pngOf(150, 16, 0xFF000000u)},
+            {"btn", spritetest::pngOf(120, 40, 0xFF2266AAu)},
+            {"money", spritetest::pngOf(100, 20, 0xFF22AA22u)},
+            {"twinkles", spritetest::pngOf(80, 10, 0xFFFFFFFFu)},
+            {"pause", spritetest::pngOf(80, 60, 0xFF000000u)},
+            {"stars", spritetest::pngOf(90, 30, 0xFFFFCC00u)}, {"RFText", text("Only % served.")},
+            {"RCText3", text("% served: ^!")}, {"RCText11", text("% in the toy shop: ^")},
             {"RCText13", text("Done.")}, {"RCText14", text("New best!")}, {"IDS_BRONZE", text("bronze")},
             {"IDS_SILVER", text("silver")}, {"IDS_GOLD", text("gold")}, {"GSHTPText", text("How to play")},
             {"BlitzShopText", text("Blitz!")}};
         for (int32_t shop : {3, 11}) {
             for (int32_t kind = 1; kind <= 40; ++kind) {
                 const int32_t type = kind <= 20 ? 1 : kind <= 30 ? 2 : kind <= 36 ? 3 : 4;
-                const std::string name = "thing" + std::to_string(kind) + "*things" + std::to_string(kind) + ":" + std::to_string(type);
-                items.push_back({"ITEM_" + std::to_string(shop) + "_" + std::to_string(kind), text(name.c_str())});
+                const std::string name = "thing" + std::to_string(kind) + "*things" + std::to_string(kind)
+                    + ":" + std::to_string(type);
+                items.push_back(
+                    {"ITEM_" + std::to_string(shop) + "_" + std::to_string(kind), text(name.c_str())});
             }
         }
         // Shop 4's texts: one kind without a name, one with a type out of range.
@@ -180,23 +188,30 @@ protected:
             sounds += "+snd" + std::to_string(i) + "\n";
         writeTable("game.dat", sounds + GameTable);
         writeTable("shop3.txt", "<sprites>\n" + itemLines(46) + hudLines() + "<end>\n");
-        writeTable("shop11.txt", "<sprites>\n" + itemLines(46)
-                + "hint_7 Sprite token 500 340\nhint_popup_bubble Sprite bubble 450 200\n" + hudLines() + "<end>\n");
+        writeTable("shop11.txt",
+            "<sprites>\n" + itemLines(46)
+                + "hint_7 Sprite token 500 340\nhint_popup_bubble Sprite bubble 450 200\n" + hudLines()
+                + "<end>\n");
         // A shop with parts missing: no tokens, stars, clock, money or sparkle.
-        writeTable("shop4.txt", "<sprites>\nitem_2 ShopItemSprite pic 40 60 128 0 0 1\nitem_5 ShopItemSprite pic 100 60 128 0 0 2\n"
-                                "item_9 ShopItemSprite pic 160 60 128 0 0 3\nitem_12 Sprite pic 220 60\n<end>\n");
+        writeTable("shop4.txt",
+            "<sprites>\nitem_2 ShopItemSprite pic 40 60 128 0 0 1\nitem_5 ShopItemSprite pic 100 60 128 0 0 "
+            "2\n"
+            "item_9 ShopItemSprite pic 160 60 128 0 0 3\nitem_12 Sprite pic 220 60\n<end>\n");
         std::string own = "<sprites>\n";
         for (int32_t value = 0; value <= 3; ++value)
             own += "myshop_upgrade_C_1_" + std::to_string(value) + " Sprite token 10 450\nmyshop_upgrade_A_8_"
                 + std::to_string(value) + " Sprite token 60 450\n";
-        own += itemLines(40) + "txtbox2 AnimateSprite stars 300 300 3 1 -1\nbtnupgrade8 ButtonSprite btn 100 300 3 1 1 0 2 1\n"
-               "upgrade8-2 ButtonSprite btn 200 300 3 1 1 0 2 1\nnextbutton ButtonSprite btn 300 340 3 1 1 0 2 1\n<end>\n";
+        own += itemLines(40)
+            + "txtbox2 AnimateSprite stars 300 300 3 1 -1\nbtnupgrade8 ButtonSprite btn 100 300 3 1 1 0 2 1\n"
+              "upgrade8-2 ButtonSprite btn 200 300 3 1 1 0 2 1\nnextbutton ButtonSprite btn 300 340 3 1 1 0 "
+              "2 1\n<end>\n";
         writeTable("shop12.txt", own);
         writeTable("mini.txt", MiniMenuTable);
         writeTable("howto.txt", HowToPlayTable);
         writeTable("hintspage.txt", "<sprites>\nHContinue RectButtonSprite 250 300 100 40 1\n<end>\n");
         writeTable("complete.txt", CompleteTable);
-        writeTable("fail.txt", "<sprites>\nRFText TextSprite 300 100 1\nRFReplay RectButtonSprite 250 300 100 40 1\n<end>\n");
+        writeTable("fail.txt",
+            "<sprites>\nRFText TextSprite 300 100 1\nRFReplay RectButtonSprite 250 300 100 40 1\n<end>\n");
         canvas = lang::adopt<gametest::TestCanvas>(new RoundCanvas);
         lang::Ref<sprite::User> settings = openSettings();
         canvas->setup(folder.path.c_str(), settings.get(), "game.dat", -1);
@@ -348,7 +363,8 @@ TEST_F(ShopRounds, ServedCountsGiveTheMedalsAndFifteenEndsTheDayAtOnce)
         EXPECT_TRUE(game().playedEntry(expected.sound));
         ASSERT_TRUE(canvas->shown("RoundCompleteDlg")) << expected.served;
         EXPECT_EQ(shownText("RoundCompleteDlg/RCText"), expected.text);
-        EXPECT_EQ(static_cast<sprite::AnimateSprite*>(canvas->find("RoundCompleteDlg/Star"))->getFrame(), expected.star);
+        EXPECT_EQ(static_cast<sprite::AnimateSprite*>(canvas->find("RoundCompleteDlg/Star"))->getFrame(),
+            expected.star);
         EXPECT_EQ(canvas->shown("RoundCompleteDlg/perfecttitle"), expected.perfect);
         EXPECT_EQ(canvas->shown("RoundCompleteDlg/goodjobtitle"), !expected.perfect);
         EXPECT_FALSE(canvas->shown("RoundCompleteDlg/RCSubmit"));
@@ -565,7 +581,8 @@ TEST_F(ShopRounds, BlitzWishesEveryGroupOnceAndKeepsTheTime)
     EXPECT_EQ(static_cast<StandInTimes*>(canvas->getSprite("BlitzTimes"))->getLastTime(), best)
         << "the best-times list takes the time for its submission";
     for (int32_t item = 0; item < ProfileSave::ItemsPerShop; ++item)
-        ASSERT_EQ(save().itemFoundDay[ProfileSave::itemIndex(3, item)], 0) << "Blitz leaves the days' history alone";
+        ASSERT_EQ(save().itemFoundDay[ProfileSave::itemIndex(3, item)], 0)
+            << "Blitz leaves the days' history alone";
 }
 
 TEST_F(ShopRounds, TheOwnShopShowsItsFurnishingsAndItsButtonsOnlyWhileDecorating)
@@ -577,7 +594,8 @@ TEST_F(ShopRounds, TheOwnShopShowsItsFurnishingsAndItsButtonsOnlyWhileDecorating
         EXPECT_EQ(canvas->shown("Shop12/myshop_upgrade_C_1_" + std::to_string(value)), value == 2) << value;
         EXPECT_EQ(canvas->shown("Shop12/myshop_upgrade_A_8_" + std::to_string(value)), value == 3) << value;
     }
-    for (const char* name : {"Shop12/txtbox2", "Shop12/btnupgrade8", "Shop12/upgrade8-2", "Shop12/nextbutton"})
+    for (const char* name :
+        {"Shop12/txtbox2", "Shop12/btnupgrade8", "Shop12/upgrade8-2", "Shop12/nextbutton"})
         EXPECT_FALSE(canvas->shown(name)) << name;
     EXPECT_FALSE(round.isPaused());
 

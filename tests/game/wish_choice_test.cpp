@@ -50,8 +50,8 @@ struct TestShop {
 
 // Plays the wishes of a day: `customers` arrivals, each choice handed over at once when
 // `handOver` (the sprites leave the shelf and the record notes the day).
-std::vector<Wish> playDay(TestShop& shop, ProfileSave& save, int32_t day, int32_t customers, bool handOver,
-    uint32_t seed = 7)
+std::vector<Wish> playDay(
+    TestShop& shop, ProfileSave& save, int32_t day, int32_t customers, bool handOver, uint32_t seed = 7)
 {
     shop.build();
     util::Random random;
@@ -123,8 +123,9 @@ TEST(ItemCatalogue, DayOneKeepsTheFirstEighteenRareGroupsOffAndHandedOverItemsLe
     for (int32_t g = 0; g < shop.catalogue.groupCount(); ++g) {
         const ShopItem& group = *shop.catalogue.getGroups()[g];
         const bool shown = group.getMember(0)->getSprite()->isVisible();
-        if (group.getType() <= 2)
+        if (group.getType() <= 2) {
             EXPECT_TRUE(shown) << g;
+        }
         rareShown += group.getType() > 2 && shown ? 1 : 0;
     }
     EXPECT_EQ(rareShown, 22 - 18);
@@ -134,7 +135,7 @@ TEST(ItemCatalogue, DayOneKeepsTheFirstEighteenRareGroupsOffAndHandedOverItemsLe
     // Day 2: everything stands except the copy handed over before; a group handed over whole
     // (a single item too) stands again.
     save.itemFoundDay[ProfileSave::itemIndex(Shop, 32)] = 1; // first copy of the group of three
-    save.itemFoundDay[ProfileSave::itemIndex(Shop, 0)] = 1;  // the single item_1
+    save.itemFoundDay[ProfileSave::itemIndex(Shop, 0)] = 1; // the single item_1
     shop.catalogue.arrangeShelves(save, Shop, 2);
     EXPECT_FALSE(shop.dialog->getChild("item_33")->isVisible());
     EXPECT_TRUE(shop.dialog->getChild("item_34")->isVisible());

@@ -1,5 +1,4 @@
-// Verbs of the campaign: the calendar's state and its play button, and the current profile's
-// record set to a point of the campaign.
+// Verbs of the campaign: the calendar's state and its play button.
 //
 //   wait_calendar                   waits until the calendar is shown and settled (Kip at rest,
 //                                   no announcement waiting) or shows the shop-unlock dialog
@@ -8,10 +7,6 @@
 //                                   click on "SUContinue", checks that the selected cell is day
 //                                   DAY of calendar number NUMBER, and clicks its play or
 //                                   upgrade button
-//   set_record FIELD [INDEX] VALUE  writes a field of the current save record: reachedWeek,
-//                                   reachedCell, calendarWeek, calendarCell, storySeen,
-//                                   tutorialShown, or an entry of shopOpened, shopCompleted,
-//                                   bestServed or upgrades
 #include "ScriptDriver.h"
 #include "game/Kipto2Canvas.h"
 #include "game/campaign/Calendar.h"
@@ -124,68 +119,6 @@ const Verb playCalendar("play_calendar", 0, Verb::NeedsProgram, [](ScriptDriver&
             return driver.fail(command, "the calendar offers no new round to play");
     }
     return clickShown(driver, command, button);
-});
-
-// Where a field of the record is written: the entry at `index` (0 for the plain fields), or
-// none when the index is out of range.
-using FieldWriter = std::function<bool(ProfileSave&, int32_t index, int32_t value)>;
-
-template <class T>
-FieldWriter plain(T ProfileSave::*field)
-{
-    return [field](ProfileSave& save, int32_t index, int32_t value) {
-        if (index != 0)
-            return false;
-        save.*field = T(value);
-        return true;
-    };
-}
-
-template <class T, size_t N>
-FieldWriter table(std::array<T, N> ProfileSave::*field)
-{
-    return [field](ProfileSave& save, int32_t index, int32_t value) {
-        if (index < 0 || size_t(index) >= N)
-            return false;
-        (save.*field)[size_t(index)] = T(value);
-        return true;
-    };
-}
-
-const std::map<std::string, FieldWriter>& writableFields()
-{
-    static const std::map<std::string, FieldWriter> fields = {
-        {"reachedWeek", plain(&ProfileSave::reachedWeek)},
-        {"reachedCell", plain(&ProfileSave::reachedCell)},
-        {"calendarWeek", plain(&ProfileSave::calendarWeek)},
-        {"calendarCell", plain(&ProfileSave::calendarCell)},
-        {"storySeen", plain(&ProfileSave::storySeen)},
-        {"tutorialShown", plain(&ProfileSave::tutorialShown)},
-        {"shopOpened", table(&ProfileSave::shopOpened)},
-        {"shopCompleted", table(&ProfileSave::shopCompleted)},
-        {"bestServed", table(&ProfileSave::bestServed)},
-        {"upgrades", table(&ProfileSave::upgrades)},
-    };
-    return fields;
-}
-
-const Verb setRecord("set_record", 2, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
-    const auto field = writableFields().find(command.arguments[0]);
-    if (field == writableFields().end())
-        return driver.fail(command, "no writable field " + command.arguments[0]);
-    if (!driver.getCanvas())
-        return driver.fail(command, "the game runs once the window is handed over (wait_ready first)");
-    const bool indexed = command.arguments.size() >= 3;
-    const int32_t index = indexed ? driver.integerArgument(command, 1) : 0;
-    const int32_t value = driver.integerArgument(command, indexed ? 2 : 1);
-    SyncGuard guard(driver.getCanvas());
-    Kipto2Canvas* game = Kipto2Canvas::getInstance();
-    ProfileSave* save = game ? game->getSave() : nullptr;
-    if (!save)
-        return driver.fail(command, "there is no save record");
-    if (!field->second(*save, index, value))
-        return driver.fail(command, "index " + std::to_string(index) + " is outside " + command.arguments[0]);
-    return true;
 });
 
 } // namespace

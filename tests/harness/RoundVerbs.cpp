@@ -71,8 +71,12 @@ int32_t groupOfName(const Kipto2Shop& round, const lang::String& name)
 void watch(Kipto2Shop& round)
 {
     PlayedRound& record = played();
-    if (record.shop != round.getShopNumber() || record.day != round.getDay() || round.getArrived() < record.seenArrivals)
-        record = PlayedRound{round.getShopNumber(), round.getDay()};
+    if (record.shop != round.getShopNumber() || record.day != round.getDay()
+        || round.getArrived() < record.seenArrivals) {
+        record = PlayedRound();
+        record.shop = round.getShopNumber();
+        record.day = round.getDay();
+    }
     record.seenArrivals = round.getArrived();
     record.served = round.getServed();
     for (int32_t place = 0; place < Kipto2Shop::Places; ++place) {
@@ -100,9 +104,10 @@ bool sendAction(ScriptDriver& driver, const Command& command, const std::string&
     return driver.waitUntilHandled(command);
 }
 
-const Verb sendNamedAction("send_action", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
-    return sendAction(driver, command, command.arguments[0]);
-});
+const Verb sendNamedAction(
+    "send_action", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+        return sendAction(driver, command, command.arguments[0]);
+    });
 
 const Verb openRound("open_round", 2, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
     const std::string name = "EnterShop" + command.arguments[0] + "_" + command.arguments[1];
@@ -122,12 +127,26 @@ struct Move {
     Kind kind = Wait;
     int32_t x = 0;
     int32_t y = 0;
-    // For a click on an item: the customer's place and how many items it still wanted.
-    int32_t place = -1;
-    int32_t wanted = 0;
+    // For a click on an item: the item, which leaves the shelf when it is handed over.
+    lang::Ref<sprite::ShopItemSprite> target;
     std::string why;
     // The item's number in its shop (from 0), or -1.
     int32_t item = -1;
+
+    static Move of(Kind kind, std::string why = "")
+    {
+        Move move;
+        move.kind = kind;
+        move.why = std::move(why);
+        return move;
+    }
+    static Move click(int32_t x, int32_t y)
+    {
+        Move move = of(Click);
+        move.x = x;
+        move.y = y;
+        return move;
+    }
 };
 
 Move clickOn(ScriptDriver& driver, const std::string& path)
@@ -174,15 +193,21 @@ Move nextMove(ScriptDriver& driver, int32_t target)
     Kipto2Canvas* game = Kipto2Canvas::getInstance();
     auto* round = game ? dynamic_cast<Kipto2Shop*>(game->getCurrentShop()) : nullptr;
     if (!round || !round->isVisible())
-        return Move{Move::Done};
+        return Move::of(Move::Done);
     watch(*round);
     if (round->getUnwishedArrivals() > 0)
-        return Move{Move::Fail, 0, 0, -1, 0, "a customer found nothing to wish for"};
-    if (round->getServed() >= target)
-        return Move{Move::Done};
+        return Move::of(Move::Fail, "a customer found nothing to wish for");
+    // Customers whose last item is on its way are as good as served: no click beyond the target.
+    int32_t committed = round->getServed();
+    for (int32_t place = 0; place < Kipto2Shop::Places; ++place) {
+        Customer* customer = round->customerAt(place);
+        committed += customer && customer->wantedItems() == 0 && customer->remainingItems() > 0 ? 1 : 0;
+    }
+    if (committed >= target)
+        return Move::of(round->getServed() >= target ? Move::Done : Move::Wait);
     if (round->isEnded()) {
         // The last flights land, then the result shows and the round pauses behind it.
-        return Move{round->isPaused() ? Move::Done : Move::Wait};
+        return Move::of(round->isPaused() ? Move::Done : Move::Wait);
     }
     for (const char* button : {"HowToPlayDlg/GSHTPPlay", "HintsDlg/HContinue"}) {
         Move move = clickOn(driver, button);
@@ -196,11 +221,11 @@ Move nextMove(ScriptDriver& driver, int32_t target)
         int32_t x = 0;
         int32_t y = 0;
         if (move.kind != Move::Click && driver.isShownOnScreen(shop + "/hint_popup_bubble", x, y))
-            return Move{Move::Fail, 0, 0, -1, 0, "the tutorial bubble waits for a token that is not shown"};
+            return Move::of(Move::Fail, "the tutorial bubble waits for a token that is not shown");
         return move;
     }
     if (round->isPaused())
-        return Move{Move::Wait};
+        return Move::of(Move::Wait);
     for (int32_t place = 0; place < Kipto2Shop::Places; ++place) {
         Customer* customer = round->customerAt(place);
         if (!customer || customer->wantedItems() == 0)
@@ -215,103 +240,121 @@ Move nextMove(ScriptDriver& driver, int32_t target)
             // Copies may overlap: the click goes to the topmost wished one there.
             int32_t takerPlace = place;
             sprite::ShopItemSprite* taken = round->wishedItemAt(x, y, takerPlace);
-            Move move{Move::Click, round->getX() + x, round->getY() + y, takerPlace, 0};
+            Move move = Move::click(round->getX() + x, round->getY() + y);
+            move.target = lang::retain(taken);
             if (!taken || !onScreen(move.x, move.y))
                 continue;
-            move.wanted = round->customerAt(takerPlace)->wantedItems();
             if (const SpriteRec* member = round->getCatalogue().memberOf(taken))
                 move.item = member->getItemNumber();
             return move;
         }
-        return Move{Move::Fail, 0, 0, place, 0,
-            std::string("the customer at place ") + std::to_string(place + 1) + " wants \"" + customer->getItemName().c_str()
-                + "\", which stands nowhere on the shelves"};
+        return Move::of(Move::Fail,
+            std::string("the customer at place ") + std::to_string(place + 1) + " wants \""
+                + customer->getItemName().c_str() + "\", which stands nowhere on the shelves");
     }
-    return Move{Move::Wait};
+    return Move::of(Move::Wait);
 }
 
-// The customer at the place wants fewer items than before the click.
+// The clicked item has left the shelf: it was handed over.
 bool handedOver(ScriptDriver& driver, const Move& move)
+{
+    SyncGuard guard(driver.getCanvas());
+    return !move.target->isVisible();
+}
+
+// How the round stands, for a failure's message.
+std::string roundState(ScriptDriver& driver)
 {
     SyncGuard guard(driver.getCanvas());
     Kipto2Canvas* game = Kipto2Canvas::getInstance();
     auto* round = game ? dynamic_cast<Kipto2Shop*>(game->getCurrentShop()) : nullptr;
-    Customer* customer = round ? round->customerAt(move.place) : nullptr;
-    return !customer || customer->wantedItems() < move.wanted;
+    if (!round)
+        return "no round";
+    return std::string(round->isPaused() ? "paused" : "running") + (round->isEnded() ? ", ended" : "")
+        + (round->getLockout().isLockedOut() ? ", locked out" : "") + (round->isTutorialWaiting() ? ", tutorial" : "")
+        + ", served " + std::to_string(round->getServed()) + ", screen " + screenName(game->getCurrentScreen());
 }
 
-const Verb autoplayRound("autoplay_round", 0, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
-    if (!driver.getCanvas())
-        return driver.fail(command, "the canvas runs once the window is handed over (wait_ready first)");
-    const int32_t target = driver.integerArgument(command, 0, Kipto2Shop::DayMaxServed * 100);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(AutoplayLimitMs);
-    int fruitless = 0;
-    while (std::chrono::steady_clock::now() < deadline) {
-        const Move move = nextMove(driver, target);
-        switch (move.kind) {
-        case Move::Done:
-            played().customers.clear();
-            return true;
-        case Move::Fail:
-            return driver.fail(command, move.why);
-        case Move::Wait:
-            ScriptDriver::sleepMs(1);
-            continue;
-        case Move::Click:
-            break;
+const Verb autoplayRound(
+    "autoplay_round", 0, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+        if (!driver.getCanvas())
+            return driver.fail(command, "the canvas runs once the window is handed over (wait_ready first)");
+        const int32_t target = driver.integerArgument(command, 0, Kipto2Shop::DayMaxServed * 100);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(AutoplayLimitMs);
+        int fruitless = 0;
+        while (std::chrono::steady_clock::now() < deadline) {
+            const Move move = nextMove(driver, target);
+            switch (move.kind) {
+            case Move::Done:
+                played().customers.clear();
+                return true;
+            case Move::Fail:
+                return driver.fail(command, move.why);
+            case Move::Wait:
+                ScriptDriver::sleepMs(1);
+                continue;
+            case Move::Click:
+                break;
+            }
+            sdl::mouseMove(driver.getWindow(), move.x, move.y, false);
+            sdl::mouseButton(driver.getWindow(), move.x, move.y, true);
+            sdl::mouseButton(driver.getWindow(), move.x, move.y, false);
+            if (!driver.waitUntilHandled(command))
+                return false;
+            if (!move.target || handedOver(driver, move)) {
+                fruitless = 0;
+                if (move.item >= 0)
+                    played().items.insert(move.item);
+            } else if (++fruitless >= FruitlessClicks) {
+                return driver.fail(command,
+                    "clicking the wished item at (" + std::to_string(move.x) + ", " + std::to_string(move.y)
+                        + ") hands nothing over (" + roundState(driver) + ")");
+            }
         }
-        sdl::mouseMove(driver.getWindow(), move.x, move.y, false);
-        sdl::mouseButton(driver.getWindow(), move.x, move.y, true);
-        sdl::mouseButton(driver.getWindow(), move.x, move.y, false);
-        if (!driver.waitUntilHandled(command))
-            return false;
-        if (move.place < 0 || handedOver(driver, move)) {
-            fruitless = 0;
-            if (move.item >= 0)
-                played().items.insert(move.item);
-        } else if (++fruitless >= FruitlessClicks) {
-            return driver.fail(command, "clicking the wished item at (" + std::to_string(move.x) + ", "
-                    + std::to_string(move.y) + ") hands nothing over");
-        }
-    }
-    return driver.fail(command, "the round did not end in time");
-});
+        return driver.fail(command, "the round did not end in time");
+    });
 
-const Verb expectRecordAsPlayed("expect_record_as_played", 0, Verb::NeedsProgram, [](ScriptDriver& driver,
-                                                                                    const Command& command) {
-    const PlayedRound& round = played();
-    Kipto2Canvas* game = Kipto2Canvas::getInstance();
-    if (round.day < 1 || !game)
-        return driver.fail(command, "no day was autoplayed");
-    SyncGuard guard(driver.getCanvas());
-    const ProfileSave* save = game->getSave();
-    if (!save)
-        return driver.fail(command, "there is no save record");
-    const int32_t best = save->bestServed[ProfileSave::dayIndex(round.shop, round.day)];
-    if (best < round.served)
-        return driver.fail(command, "bestServed is " + std::to_string(best) + ", but " + std::to_string(round.served) + " were served");
-    for (int32_t item : round.items) {
-        if (save->itemFoundDay[ProfileSave::itemIndex(round.shop, item)] != round.day)
-            return driver.fail(command, "item " + std::to_string(item + 1) + " was handed over but is not noted as found");
-    }
-    std::set<int32_t> recorded;
-    for (int32_t n = 0; n < ProfileSave::WishesPerDay; ++n) {
-        const int32_t group = save->wishOrder[ProfileSave::wishIndex(round.shop, round.day, n)];
-        if (group >= 0)
-            recorded.insert(group);
-    }
-    for (int32_t group : round.groups) {
-        if (!recorded.count(group))
-            return driver.fail(command, "group " + std::to_string(group) + " was wished but wishOrder lacks it");
-    }
-    // Customers who came after the autoplay stopped looking are in the record too.
-    auto* shop = dynamic_cast<Kipto2Shop*>(game->getCurrentShop());
-    const bool sawEveryone = shop && shop->getShopNumber() == round.shop && shop->getArrived() == round.seenArrivals;
-    if (sawEveryone && recorded.size() != round.groups.size())
-        return driver.fail(command, "wishOrder holds " + std::to_string(recorded.size()) + " groups, not the "
-                + std::to_string(round.groups.size()) + " wished");
-    return true;
-});
+const Verb expectRecordAsPlayed(
+    "expect_record_as_played", 0, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+        const PlayedRound& round = played();
+        Kipto2Canvas* game = Kipto2Canvas::getInstance();
+        if (round.day < 1 || !game)
+            return driver.fail(command, "no day was autoplayed");
+        SyncGuard guard(driver.getCanvas());
+        const ProfileSave* save = game->getSave();
+        if (!save)
+            return driver.fail(command, "there is no save record");
+        const int32_t best = save->bestServed[ProfileSave::dayIndex(round.shop, round.day)];
+        if (best < round.served)
+            return driver.fail(command,
+                "bestServed is " + std::to_string(best) + ", but " + std::to_string(round.served)
+                    + " were served");
+        for (int32_t item : round.items) {
+            if (save->itemFoundDay[ProfileSave::itemIndex(round.shop, item)] != round.day)
+                return driver.fail(command,
+                    "item " + std::to_string(item + 1) + " was handed over but is not noted as found");
+        }
+        std::set<int32_t> recorded;
+        for (int32_t n = 0; n < ProfileSave::WishesPerDay; ++n) {
+            const int32_t group = save->wishOrder[ProfileSave::wishIndex(round.shop, round.day, n)];
+            if (group >= 0)
+                recorded.insert(group);
+        }
+        for (int32_t group : round.groups) {
+            if (!recorded.count(group))
+                return driver.fail(
+                    command, "group " + std::to_string(group) + " was wished but wishOrder lacks it");
+        }
+        // Customers who came after the autoplay stopped looking are in the record too.
+        auto* shop = dynamic_cast<Kipto2Shop*>(game->getCurrentShop());
+        const bool sawEveryone
+            = shop && shop->getShopNumber() == round.shop && shop->getArrived() == round.seenArrivals;
+        if (sawEveryone && recorded.size() != round.groups.size())
+            return driver.fail(command,
+                "wishOrder holds " + std::to_string(recorded.size()) + " groups, not the "
+                    + std::to_string(round.groups.size()) + " wished");
+        return true;
+    });
 
 } // namespace
 

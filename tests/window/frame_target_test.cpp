@@ -7,6 +7,7 @@
 #include "window/raster/Graphics.h"
 #include "window/raster/PixelImage.h"
 #include "window/raster/SoftwareWindowGraphics.h"
+#include "window/sdl/SdlPlatform.h"
 
 #include <thread>
 
@@ -224,6 +225,16 @@ TEST_F(FramePainting, NoPaintingWhileTheDeviceIsLost)
     frame->handleMessage(window::MsgPaint, 0, 0);
     EXPECT_FALSE(window::LostDeviceFlag::get()->isSet());
     EXPECT_EQ(target->getBackImage()->getPixels()[0], 0xFF123456u);
+}
+
+// A program without a platform layer has no display: its frame does not open.
+TEST(NullPlatform, NoWindowOpens)
+{
+    window::platform::install(nullptr);
+    lang::Ref<window::Frame> frame = lang::adopt(new window::Frame(800, 600));
+    EXPECT_FALSE(frame->create(nullptr, util::RectangleNM(0, 0, 800, 600)));
+    EXPECT_FALSE(window::platform::isMainThread());
+    window::platform::install(std::make_unique<window::sdl::SdlPlatform>());
 }
 
 } // namespace

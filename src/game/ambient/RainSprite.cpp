@@ -56,8 +56,8 @@ void RainSprite::makePiece(int32_t i, const lang::String& prefix)
 {
     const int32_t kind = pictureOfDraw(nextInt(100));
     lang::Ref<sprite::AnimateSprite> piece = lang::adopt(new sprite::AnimateSprite);
-    lang::Ref<window::ImageBase> picture =
-        lang::adopt<window::ImageBase>(new window::PixelImage(prefix + kind));
+    lang::Ref<window::ImageBase> picture
+        = lang::adopt<window::ImageBase>(new window::PixelImage(prefix + kind));
     piece->setImage(picture.get(), PieceFrames, 1);
     if (kind == 3 && nextInt(1) == 1)
         piece->setFlip(1);

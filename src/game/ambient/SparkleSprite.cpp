@@ -25,8 +25,8 @@ SparkleSprite::SparkleSprite()
     setSourceRect(util::RectangleNM(0, 0, 1, 1));
 }
 
-void SparkleSprite::startSparkle(int32_t hold, int32_t atX, int32_t atY, int32_t count, double startRadius,
-    double growth)
+void SparkleSprite::startSparkle(
+    int32_t hold, int32_t atX, int32_t atY, int32_t count, double startRadius, double growth)
 {
     radiusGrowth = growth;
     holdFrames = hold;

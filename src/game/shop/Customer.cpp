@@ -26,8 +26,7 @@ Templates& templates()
 }
 
 // A shown copy of a hidden template; the caller releases it.
-template <class T>
-lang::Ref<T> copyOf(T* original)
+template <class T> lang::Ref<T> copyOf(T* original)
 {
     lang::Ref<T> copy = lang::adopt(static_cast<T*>(original->duplicate()));
     copy->setVisible(true);
@@ -36,7 +35,8 @@ lang::Ref<T> copyOf(T* original)
 
 } // namespace
 
-void Customer::setTemplates(sprite::SpriteBase* bubble, sprite::AnimateSprite* faces, sprite::SpriteBase* label)
+void Customer::setTemplates(
+    sprite::SpriteBase* bubble, sprite::AnimateSprite* faces, sprite::SpriteBase* label)
 {
     templates() = Templates{lang::retain(bubble), lang::retain(faces), lang::retain(label)};
 }
@@ -99,11 +99,13 @@ lang::String Customer::labelText(const lang::String& name, int32_t count)
     const lang::String singular = name.substring(0, singularEnd);
     if (count < 2)
         return singular;
-    const lang::String plural = star < 0 ? singular + "s" : name.substring(star + 1, colon > star ? colon : name.length());
+    const lang::String plural
+        = star < 0 ? singular + "s" : name.substring(star + 1, colon > star ? colon : name.length());
     return lang::String(count) + " " + plural;
 }
 
-double Customer::pictureScale(int32_t bubbleWidth, int32_t bubbleHeight, int32_t pictureWidth, int32_t pictureHeight)
+double Customer::pictureScale(
+    int32_t bubbleWidth, int32_t bubbleHeight, int32_t pictureWidth, int32_t pictureHeight)
 {
     double scale = 1.0;
     if (pictureWidth > 0)
@@ -113,7 +115,8 @@ double Customer::pictureScale(int32_t bubbleWidth, int32_t bubbleHeight, int32_t
     return std::max(scale, 0.0);
 }
 
-void Customer::setWish(const std::vector<sprite::ShopItemSprite*>& sprites, int32_t count, const lang::String& name)
+void Customer::setWish(
+    const std::vector<sprite::ShopItemSprite*>& sprites, int32_t count, const lang::String& name)
 {
     itemName = name;
     type = ShopItem::typeOfName(name);
@@ -127,12 +130,13 @@ void Customer::setWish(const std::vector<sprite::ShopItemSprite*>& sprites, int3
 
 void Customer::addCandidate(sprite::ShopItemSprite* item)
 {
-    lang::Ref<sprite::ShopItemSprite> picture = lang::adopt(static_cast<sprite::ShopItemSprite*>(item->duplicate()));
+    lang::Ref<sprite::ShopItemSprite> picture
+        = lang::adopt(static_cast<sprite::ShopItemSprite*>(item->duplicate()));
     picture->setVisible(false);
     picture->setAlpha(OpaqueAlpha);
     picture->setListener(this, nullptr);
-    picture->setScale(pictureScale(bubble->getBoundsWidth(), bubble->getBoundsHeight(), picture->getWidth(),
-        picture->getHeight()));
+    picture->setScale(pictureScale(
+        bubble->getBoundsWidth(), bubble->getBoundsHeight(), picture->getWidth(), picture->getHeight()));
     const Centre middle = centreOf(*bubble);
     glideCentreTo(*picture, middle.x, middle.y, 0);
     candidates.push_back(Candidate{picture, item});
@@ -160,7 +164,8 @@ std::vector<sprite::ShopItemSprite*> Customer::wishedSprites() const
 {
     std::vector<sprite::ShopItemSprite*> sprites;
     for (const Candidate& candidate : candidates)
-        sprites.push_back(const_cast<sprite::ShopItemSprite*>(static_cast<const sprite::ShopItemSprite*>(candidate.source)));
+        sprites.push_back(const_cast<sprite::ShopItemSprite*>(
+            static_cast<const sprite::ShopItemSprite*>(candidate.source)));
     return sprites;
 }
 
@@ -271,8 +276,7 @@ void Customer::moved(int32_t dx, int32_t dy)
     eachPart([dx, dy](sprite::SpriteBase* part) { part->moveBy(dx, dy); });
 }
 
-template <class Visit>
-void Customer::eachPart(Visit visit)
+template <class Visit> void Customer::eachPart(Visit visit)
 {
     visit(face.get());
     visit(bubble.get());

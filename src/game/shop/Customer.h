@@ -28,7 +28,8 @@ public:
     static constexpr int32_t HintDoneSound = 57;
 
     // The templates every customer copies its parts from (each gains a reference).
-    static void setTemplates(sprite::SpriteBase* bubble, sprite::AnimateSprite* faces, sprite::SpriteBase* label);
+    static void setTemplates(
+        sprite::SpriteBase* bubble, sprite::AnimateSprite* faces, sprite::SpriteBase* label);
     static bool hasTemplates();
     // The number of faces of the "custfaces" sheet (columns x rows), or 0 without templates.
     static int32_t faceCount();
@@ -45,7 +46,8 @@ public:
 
     // What the customer wants: `count` items of the name "singular*plural:type", any of the
     // sprites (one candidate picture each).
-    void setWish(const std::vector<sprite::ShopItemSprite*>& sprites, int32_t count, const lang::String& name);
+    void setWish(
+        const std::vector<sprite::ShopItemSprite*>& sprites, int32_t count, const lang::String& name);
     // Shows the label; from now on the customer wants its items.
     void showWish();
     bool wants(const sprite::SpriteBase* sprite) const;
@@ -62,8 +64,8 @@ public:
     // The wished text: the singular for one item still to come, else the count and the plural.
     static lang::String labelText(const lang::String& itemName, int32_t remaining);
     // The scale that fits a picture in a bubble with the margin, never enlarging.
-    static double pictureScale(int32_t bubbleWidth, int32_t bubbleHeight, int32_t pictureWidth,
-        int32_t pictureHeight);
+    static double pictureScale(
+        int32_t bubbleWidth, int32_t bubbleHeight, int32_t pictureWidth, int32_t pictureHeight);
 
     int32_t getFaceIndex() const { return faceIndex; }
     const lang::String& getItemName() const { return itemName; }
@@ -98,8 +100,7 @@ private:
     void placeLabel();
     void addCandidate(sprite::ShopItemSprite* item);
     void jiggleStep();
-    template <class Visit>
-    void eachPart(Visit visit);
+    template <class Visit> void eachPart(Visit visit);
 
     RoundAudio* audio;
     lang::Ref<sprite::SpriteBase> bubble;

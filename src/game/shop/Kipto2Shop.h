@@ -7,8 +7,9 @@
 //
 // The round's pieces are collaborators: the clock (RoundClock), the guard against random
 // clicking (ClickLockout), the hint stock (HintStock), the catalogue and the wishes
-// (ItemCatalogue, WishChooser), the star row (ProgressStars), the result dialogs (RoundResults)
-// and the sounds (RoundAudio). Everything runs under the canvas's monitor.
+// (ItemCatalogue, WishChooser), the star row (ProgressStars), the result dialogs (RoundResults),
+// the sounds (RoundAudio) and the shop's own life (ShopAmbience). Everything runs under the
+// canvas's monitor.
 #pragma once
 
 #include "game/flow/ButtonTable.h"
@@ -23,6 +24,7 @@
 #include "game/shop/ProgressStars.h"
 #include "game/shop/RoundAudio.h"
 #include "game/shop/RoundClock.h"
+#include "game/shop/ShopAmbience.h"
 #include "game/shop/WishChooser.h"
 #include "sprite/DialogSprite.h"
 #include "sprite/RadialSpritePSX.h"
@@ -117,6 +119,15 @@ public:
     const char* getClassName() const override { return "Kipto2Shop"; }
 
 private:
+    // Frames of the round's delays and fades that several of its parts share.
+    static constexpr int32_t StingerDelay = 8;
+    static constexpr int32_t MusicDelay = 50;
+    static constexpr int32_t MusicEndFrames = 75;
+    static constexpr int32_t LowTimeFadeFrames = 24;
+    // The find burst's pattern on days, and the variant of every find burst.
+    static constexpr int32_t DayFindPattern = 3;
+    static constexpr int32_t FindVariant = 3;
+
     Kipto2Canvas* canvas() const;
     sprite::SpriteBase* topLevel(const char* name) const;
     void registerActions();
@@ -136,8 +147,6 @@ private:
     void setUpOwnShop();
     void startOrWait();
     void showHowToPlay(bool blitzHelp);
-    void initAmbient();
-    void runAmbientAnimation();
     void refreshClock();
     // --- the running round
     void roundStep();
@@ -202,6 +211,7 @@ private:
     ItemCatalogue catalogue;
     WishChooser chooser;
     ProgressStars stars;
+    ShopAmbience ambience;
     ButtonTable actions;
     // The own shop's decorations and its decorating visits.
     Decorating decor{*this};
@@ -229,8 +239,6 @@ private:
     int32_t hintTokensLeft = 0;
     int32_t unwishedArrivals = 0;
     int32_t chimeStep = 0;
-    int32_t chatterAt = 0;
-    int32_t ambientAt = 0;
     bool paused = false;
     bool ended = false;
     bool tutorialWait = false;

@@ -73,7 +73,8 @@ void Kipto2Shop::tokenArrived(lang::Object* source, int32_t n)
 {
     if (auto* copy = static_cast<sprite::SpriteBase*>(source)) {
         remove(copy);
-        std::erase_if(flights, [copy](const lang::Ref<sprite::SpriteBase>& held) { return held.get() == copy; });
+        std::erase_if(
+            flights, [copy](const lang::Ref<sprite::SpriteBase>& held) { return held.get() == copy; });
     }
     changeHints(+1);
     hintTokensLeft = std::max(0, hintTokensLeft - 1);

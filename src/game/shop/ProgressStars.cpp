@@ -2,7 +2,8 @@
 
 #include "game/shop/Glide.h"
 
-void ProgressStars::attach(sprite::DialogSprite* dialog, sprite::RadialSpritePSX* starBurst, window::Receiver* receiver)
+void ProgressStars::attach(
+    sprite::DialogSprite* dialog, sprite::RadialSpritePSX* starBurst, window::Receiver* receiver)
 {
     shop = dialog;
     burst = starBurst;

@@ -3,7 +3,9 @@
 #include "game/Kipto2Canvas.h"
 #include "window/audio/AudioClip.h"
 
-RoundAudio::RoundAudio(Kipto2Canvas* owner, util::Random& generator) : canvas(owner), random(generator) {}
+RoundAudio::RoundAudio(Kipto2Canvas* owner, util::Random& generator) : canvas(owner), random(generator)
+{
+}
 
 void RoundAudio::startRound(int32_t shopNumber, bool blitzRound)
 {

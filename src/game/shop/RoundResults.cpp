@@ -58,7 +58,8 @@ int32_t RoundResults::showDay(int32_t shop, int32_t served)
         show(complete, "perfecttitle", medal == Medal::Gold);
         showStar(rank - 1);
         const lang::String pattern = lang::ResourceFile::loadText(lang::String("RCText") + shop);
-        setSpriteText(complete->getChild("RCText"), fill(pattern, served, lang::ResourceFile::loadText(MedalTexts[rank])));
+        setSpriteText(complete->getChild("RCText"),
+            fill(pattern, served, lang::ResourceFile::loadText(MedalTexts[rank])));
         complete->setVisible(true);
     }
     return medal == Medal::Gold ? RoundAudio::DayGold : RoundAudio::DayPassed;
@@ -73,7 +74,8 @@ int32_t RoundResults::showBlitz(bool newBest)
         if (newBest)
             showStar(0);
         const int32_t text = newBest ? BlitzTextNewBest : BlitzText;
-        setSpriteText(complete->getChild("RCText"), lang::ResourceFile::loadText(lang::String("RCText") + text));
+        setSpriteText(
+            complete->getChild("RCText"), lang::ResourceFile::loadText(lang::String("RCText") + text));
         showSprite(complete->getChild("RCSubmit"), true);
         enableButton(complete->getChild("RCSubmit"), true);
         complete->setVisible(true);

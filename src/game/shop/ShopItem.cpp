@@ -8,7 +8,9 @@ SpriteRec::SpriteRec(sprite::ShopItemSprite* shelfSprite, int32_t number)
 {
 }
 
-ShopItem::ShopItem(const lang::String& itemName) : name(itemName), type(typeOfName(itemName)) {}
+ShopItem::ShopItem(const lang::String& itemName) : name(itemName), type(typeOfName(itemName))
+{
+}
 
 int32_t ShopItem::typeOfName(const lang::String& name)
 {

@@ -1,6 +1,8 @@
 #include "game/shop/WishChooser.h"
 
-WishChooser::WishChooser(util::Random& generator) : random(generator) {}
+WishChooser::WishChooser(util::Random& generator) : random(generator)
+{
+}
 
 void WishChooser::startDay(const Groups& groups, ProfileSave* record, int32_t shopNumber, int32_t dayNumber)
 {
@@ -66,8 +68,8 @@ bool WishChooser::choose(const Groups& groups, const ShelfView& shelf, int32_t a
     return false;
 }
 
-bool WishChooser::tryGroup(const Groups& groups, int32_t index, int32_t pass, bool forced, const ShelfView& shelf,
-    int32_t arrived, Wish& wish)
+bool WishChooser::tryGroup(const Groups& groups, int32_t index, int32_t pass, bool forced,
+    const ShelfView& shelf, int32_t arrived, Wish& wish)
 {
     ShopItem& group = *groups[index];
     const bool open = !group.isUsed() || (day == 0 && group.memberCount() > 1);
@@ -91,8 +93,8 @@ bool WishChooser::tryGroup(const Groups& groups, int32_t index, int32_t pass, bo
     return true;
 }
 
-bool WishChooser::collectCopies(const ShopItem& group, int32_t pass, bool forced, const ShelfView& shelf,
-    int32_t arrived, Wish& wish)
+bool WishChooser::collectCopies(
+    const ShopItem& group, int32_t pass, bool forced, const ShelfView& shelf, int32_t arrived, Wish& wish)
 {
     for (int32_t i = 0; i < group.memberCount() && !forced; ++i) {
         if (wishedYesterday(*group.getMember(i)))

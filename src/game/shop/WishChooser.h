@@ -57,8 +57,8 @@ private:
     bool tryGroup(const Groups& groups, int32_t index, int32_t pass, bool forced, const ShelfView& shelf,
         int32_t arrived, Wish& wish);
     // A group of several copies; false when none of them can be wished.
-    bool collectCopies(const ShopItem& group, int32_t pass, bool forced, const ShelfView& shelf, int32_t arrived,
-        Wish& wish);
+    bool collectCopies(const ShopItem& group, int32_t pass, bool forced, const ShelfView& shelf,
+        int32_t arrived, Wish& wish);
     bool wishedYesterday(const SpriteRec& member) const;
     bool handedOverBefore(const SpriteRec& member) const;
     void accept(ShopItem& group, int32_t index, Wish& wish);

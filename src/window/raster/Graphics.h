@@ -129,6 +129,9 @@ public:
     virtual void releaseResources(int32_t /*flag*/) {}
     // A particle renderer of this target, or null; the caller releases it.
     virtual GraphicsParticle* createParticleSystem() { return nullptr; }
+    // The picture whose pixels the software particle renderer blends into; none on the targets
+    // it does not draw on.
+    virtual ImageBase* getPixelTarget() { return nullptr; }
     // Copies what the window shows into `into`; nothing on other targets.
     virtual void getBackBuffer(ImageBase* /*into*/) {}
 

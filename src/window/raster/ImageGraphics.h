@@ -42,6 +42,7 @@ public:
 
     // Our software particle renderer; the caller releases it.
     GraphicsParticle* createParticleSystem() override;
+    ImageBase* getPixelTarget() override { return getSurface(); }
     FancyHelper* getFancyHelper() override { return fancyHelper(); }
     int32_t setBlendMode(int32_t mode) override;
     ImageBase* getImage() const { return getSurface(); }
