@@ -32,8 +32,13 @@ for file in usr/bin/Kipto2 usr/bin/kipto2-scores usr/share/kipto2/Kipto2.bin \
     usr/share/doc/kipto2/PLAYING.md usr/share/doc/kipto2/changelog.Debian.gz; do
     [ -f "root/$file" ] || fail "the package lacks /$file"
 done
+# The desktop's menu entry starts an installed program and shows an installed icon.
+entry=$(ls root/usr/share/applications/*.desktop)
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+icon=$(sed -n 's/^Icon=//p' "$entry")
+[ -x "root/usr/bin/$exec_name" ] || fail "the menu entry starts '$exec_name', which is not in /usr/bin"
 for size in 16 32 48 64 128 256; do
-    [ -f "root/usr/share/icons/hicolor/${size}x$size/apps/com.corvalen.Kipto2.png" ] || fail "no icon of $size pixels"
+    [ -f "root/usr/share/icons/hicolor/${size}x$size/apps/$icon.png" ] || fail "no icon '$icon' of $size pixels"
 done
 appstreamcli validate-tree --no-net root || fail "appstreamcli refuses the installed tree"
 
