@@ -24,7 +24,11 @@ tgz=$(ls packages/kipto2-*.tar.gz)
 # The Debian package: its version, the libraries it needs, lintian's verdict, its files.
 [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "the package's version is not $version-1"
 dpkg-deb -f "$deb" Depends | grep -q 'libsdl2' || fail "the package does not depend on the libraries it links"
-lintian --no-tag-display-limit "$deb" >lintian.log 2>&1
+# The players' guide lists the same packages for the tarball.
+for package in $(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *\([^ ]*\).*/\1/' | grep -v '^lib\(c6\|gcc-s1\|stdc++6\)$'); do
+    grep -q -- "$package" "$source/docs/PLAYING.md" || fail "docs/PLAYING.md does not name $package, which the game needs"
+done
+lintian --tag-display-limit 0 "$deb" >lintian.log 2>&1
 if grep -q '^E:' lintian.log; then cat lintian.log; fail "lintian found errors"; fi
 dpkg-deb -x "$deb" root
 for file in usr/bin/Kipto2 usr/bin/kipto2-scores usr/share/kipto2/Kipto2.bin \
