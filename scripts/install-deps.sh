@@ -19,6 +19,7 @@ packages="
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation fonts-noto-color-emoji fonts-comic-neue
   xvfb xauth xdotool x11-apps imagemagick
+  dpkg-dev file lintian desktop-file-utils appstream
 "
 # Why the less obvious ones are here:
 #   libx11-dev        the SDL platform layer tells Xlib to ignore one harmless error of SDL's
@@ -29,6 +30,12 @@ packages="
 #   fonts-*           the fonts that fontconfig resolves and the content build bakes
 #   xvfb, xauth, xdotool, x11-apps, imagemagick
 #                     end-to-end tests: a virtual X display, scripted clicks, screenshots
+#   dpkg-dev, file    cpack's Debian package: dpkg-shlibdeps computes the library dependencies
+#                     of the programs that `file` recognises
+#   lintian           checks the Debian package in the install test
+#   desktop-file-utils, appstream
+#                     desktop-file-validate and appstreamcli check the desktop entry and the
+#                     AppStream metainfo in the tests
 
 missing=""
 for p in $packages; do

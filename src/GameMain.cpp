@@ -19,7 +19,7 @@ lang::String directoryOf(const lang::String& path)
 
 } // namespace
 
-int gameMain()
+int gameMain(const StartOptions& options)
 {
     // Searched once: the package opens by the path found (an empty one fails to open).
     const lang::String packagePath = lang::findFile(PackageName);
@@ -38,6 +38,7 @@ int gameMain()
         lang::Ref<MyFrame> frame = lang::adopt(new MyFrame);
         // Disk files of the data (loading picture, image bundles) lie beside the package.
         frame->setBaseDir(directoryOf(packagePath));
+        frame->setCrashTest(options.crashTest);
         if (frame->create(nullptr, util::RectangleNM(0, 0, MyFrame::Width, MyFrame::Height)))
             exitCode = window::platform::runMessageLoop();
         else

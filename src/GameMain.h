@@ -3,4 +3,6 @@
 // ends are installed before (BackEnds.h).
 #pragma once
 
-int gameMain();
+#include "StartOptions.h"
+
+int gameMain(const StartOptions& options = {});

@@ -3,6 +3,7 @@
 #include "game/Kipto2Canvas.h"
 #include "lang/FileSearch.h"
 #include "lang/ResourceFile.h"
+#include "version/Version.h"
 #include "window/Cursor.h"
 #include "window/Platform.h"
 #include "window/raster/Graphics.h"
@@ -49,7 +50,7 @@ bool MyFrame::create(window::Component* parentComponent, const util::RectangleNM
     loadLogo();
     logoTop = logo ? (height - logo->getHeight()) / 2 : 0;
     loadingBar = lang::adopt<window::ImageBase>(new window::PixelImage("+loading"));
-    setTitle(lang::ResourceFile::loadText("IDS_GAMETITLE").c_str());
+    setTitle((lang::ResourceFile::loadText("IDS_GAMETITLE") + " " + version::number()).c_str());
     // The window icon is the package picture "icon"; the desktop scales it to its sizes.
     setIcon(lang::adopt<window::ImageBase>(new window::PixelImage("+icon")).get());
 
@@ -132,6 +133,10 @@ void MyFrame::hideLoadingScreen()
 {
     window::platform::killTimer(this, RepaintTimer);
     sprite::LoaderFrame2::hideLoadingScreen();
-    std::lock_guard<std::mutex> guard(picturesMutex);
-    logo.reset();
+    {
+        std::lock_guard<std::mutex> guard(picturesMutex);
+        logo.reset();
+    }
+    if (crashTest)
+        crash::crashOnPurpose(*crashTest);
 }

@@ -2,10 +2,12 @@
 // grows as the sprite tables load) until the game canvas takes over.
 #pragma once
 
+#include "crash/CrashReport.h"
 #include "sprite/LoaderFrame2.h"
 #include "window/image/ImageBase.h"
 
 #include <mutex>
+#include <optional>
 
 class MyFrame : public sprite::LoaderFrame2 {
 public:
@@ -30,7 +32,11 @@ public:
     void onActivate(bool active) override;
     // The game saves what it keeps, then the normal exit.
     void exit() override;
+    // Ends the loading screen; the crash test, when asked for, crashes right after.
     void hideLoadingScreen() override;
+    // Makes the program crash on purpose once the canvas has the window (for the tests of the
+    // crash reports).
+    void setCrashTest(std::optional<crash::Deliberate> kind) { crashTest = kind; }
 
     // The share of the loading bar drawn: progress over total, 0 to 1.
     static double loadedShare(const sprite::GameCanvas3* canvas);
@@ -47,4 +53,5 @@ private:
     lang::Ref<window::ImageBase> logo;
     lang::Ref<window::ImageBase> loadingBar;
     int32_t logoTop = 0;
+    std::optional<crash::Deliberate> crashTest;
 };

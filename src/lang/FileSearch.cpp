@@ -13,6 +13,13 @@ String programDirectory()
     return String(program.parent_path().c_str());
 }
 
+String installedDataDirectory()
+{
+    const std::filesystem::path folder
+        = std::filesystem::path(programDirectory().c_str()) / KIPTO2_DATA_DIR_FROM_PROGRAM;
+    return String(folder.lexically_normal().c_str());
+}
+
 String findFile(const String& name)
 {
     namespace fs = std::filesystem;
@@ -25,7 +32,7 @@ String findFile(const String& name)
     const fs::path candidates[] = {
         fs::path(programDirectory().c_str()) / given,
         fs::current_path(error) / given,
-        fs::path(KIPTO2_DATA_DIR) / given,
+        fs::path(installedDataDirectory().c_str()) / given,
     };
     for (const fs::path& candidate : candidates) {
         if (fs::is_regular_file(candidate, error))

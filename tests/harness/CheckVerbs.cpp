@@ -2,6 +2,7 @@
 #include "PngWriter.h"
 #include "ScriptDriver.h"
 #include "game/flow/SpriteHelpers.h"
+#include "game/menus/VersionLine.h"
 #include "lang/Cp1252.h"
 #include "lang/SyncGuard.h"
 #include "sprite/AnimateSprite.h"
@@ -84,6 +85,16 @@ const Verb expectText("expect_text", 1, Verb::NeedsProgram, [](ScriptDriver& dri
     return withSprite(driver, command, [&](sprite::SpriteBase& sprite) {
         const std::string shown = spriteText(&sprite).c_str();
         if (shown != wanted)
+            return driver.fail(command, command.arguments[0] + " shows \"" + shown + "\"");
+        return true;
+    });
+});
+
+// The version line of this build, wherever a screen shows it.
+const Verb expectVersion("expect_version", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+    return withSprite(driver, command, [&](sprite::SpriteBase& sprite) {
+        const std::string shown = spriteText(&sprite).c_str();
+        if (shown != versionLineText().c_str())
             return driver.fail(command, command.arguments[0] + " shows \"" + shown + "\"");
         return true;
     });

@@ -9,6 +9,7 @@
 #include "Style.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -409,6 +410,18 @@ void digits(Output& out)
     out.picture("digits_ink", digitSheet(style::boldFont, 14, 20, 10, ink));
 }
 
+// The desktop's icons of the game, in the hicolor theme's layout under OUTDIR/icons (files for
+// the install step, not package items): the window icon's picture at each size the desktops
+// ask for. The file name is the application id of packaging/com.corvalen.Kipto2.desktop.
+void desktopIcons(const std::string& outDir, const EmojiFont& emoji, const Picture& small)
+{
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string folder = outDir + "/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        std::filesystem::create_directories(folder);
+        writePng(folder + "/com.corvalen.Kipto2.png", size == small.width() ? small : icon(emoji, size));
+    }
+}
+
 } // namespace
 
 int makeUi(const std::string& outDir, const std::string& listPath, const std::string& buttonsPath)
@@ -420,7 +433,10 @@ int makeUi(const std::string& outDir, const std::string& listPath, const std::st
     out.picture("logo", loadingScreen(emoji, 286, 359, 228, 24));
     out.picture("loading", loadingBar(228, 24));
     out.picture("icon", icon(emoji, 64));
-    out.picture("icon16", resized(icon(emoji, 64), 16, 16));
+    // Drawn at 64 and shrunk: drawn at 16 the bag would be a smudge.
+    const Picture icon16 = resized(icon(emoji, 64), 16, 16);
+    out.picture("icon16", icon16);
+    desktopIcons(outDir, emoji, icon16);
     out.picture("bg_menu", backdrop(true));
     out.picture("bg_sky", backdrop(false));
     out.picture("bg_shop", shopWall());

@@ -2,8 +2,7 @@
 
 #include "game/Kipto2Canvas.h"
 #include "game/flow/SpriteHelpers.h"
-#include "sprite/TextSprite.h"
-#include "window/text/Font.h"
+#include "game/menus/VersionLine.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -58,12 +57,8 @@ void InstructDialog::tableLoaded(sprite::DataLoader* loader)
 {
     DialogSprite::tableLoaded(loader);
     tableTaken = true;
-    sprite::SpriteBase* version = getChild("version");
-    if (version && version->isInstanceOf("TextSprite")) {
-        lang::Ref<window::Font> font = lang::adopt(new window::Font(window::Font::defaultFaceName, 0, VersionFontSize));
-        static_cast<sprite::TextSprite*>(version)->setFont(font.get());
-    }
-    setSpriteText(version, VersionText);
+    // White on the page's dark version tag.
+    showVersionLine(getChild("version"), 0xFFFFFFFFu);
 }
 
 void InstructDialog::updateArrows()

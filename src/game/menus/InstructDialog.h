@@ -13,8 +13,6 @@ public:
     static InstructDialogClass classObject;
 
     static constexpr int32_t PageFadeFrames = 10;
-    static constexpr const char* VersionText = "v2.0.0.49";
-    static constexpr int32_t VersionFontSize = 10;
 
     // Shown after being hidden: back to page 1, the arrows set for it.
     void setVisible(bool on) override;

@@ -3,6 +3,7 @@
 #include "game/Kipto2Canvas.h"
 #include "game/flow/GameSettings.h"
 #include "game/flow/SpriteHelpers.h"
+#include "game/menus/VersionLine.h"
 #include "sprite/ButtonMixin.h"
 #include "window/Event.h"
 
@@ -76,6 +77,8 @@ void MainMenu::tableLoaded(sprite::DataLoader* loader)
 {
     DialogSprite::tableLoaded(loader);
     freshShowing = true;
+    // The soft ink of the package's texts, on the pale paving of the street.
+    showVersionLine(getChild("version"), 0xFF7A5C48u);
     if (sprite::AnimateSprite* rattle = animation("rattle")) {
         rattle->setRange(1, rattle->getColumns() * rattle->getRows() - 1);
         rattle->setLoops(0);
