@@ -42,6 +42,11 @@ int32_t parseDecimal(const char* text)
 // The text of a string value up to its terminating zero; false when it is too long to return.
 bool stringOf(const SettingsStore::Value& value, String& text)
 {
+    // A value of no bytes, not even the terminating zero, is an empty string.
+    if (value.bytes.empty()) {
+        text = String("");
+        return true;
+    }
     const auto* chars = reinterpret_cast<const char*>(value.bytes.data());
     size_t length = strnlen(chars, value.bytes.size());
     if (length > static_cast<size_t>(User::MaxStringBytes))

@@ -37,10 +37,11 @@ const char* const StatementTexts[] = {
     "SELECT name FROM keys WHERE parent = ?1 ORDER BY name",
     "DELETE FROM vals WHERE key = ?1 AND name <> '' AND name NOT GLOB '*[^0-9]*'"
     " AND CAST(name AS INTEGER) >= ?2",
-    // The tree of keys below ?1, ?1 included: first its values, then the keys.
-    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION ALL SELECT keys.id FROM keys JOIN tree"
+    // The tree of keys below ?1, ?1 included: first its values, then the keys. UNION, not
+    // UNION ALL, so that a damaged file whose keys form a loop still ends the walk.
+    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION SELECT keys.id FROM keys JOIN tree"
     " ON keys.parent = tree.id) DELETE FROM vals WHERE key IN tree",
-    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION ALL SELECT keys.id FROM keys JOIN tree"
+    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION SELECT keys.id FROM keys JOIN tree"
     " ON keys.parent = tree.id) DELETE FROM keys WHERE id IN tree",
 };
 
