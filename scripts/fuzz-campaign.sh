@@ -32,6 +32,8 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DKIPTO2_FUZZ=ON -DKI
 cmake --build "$build" --target fuzzers
 
 mkdir -p "$work/crashes" "$work/logs" "$work/coverage"
+# The leaks of system libraries that the tests suppress too (fontconfig keeps its configuration).
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 summary=$work/summary.txt
 printf '%-24s %12s %9s %9s %8s\n' target executions edges functions crashes >"$summary"
 found=0
@@ -44,15 +46,18 @@ for fuzzer in $(find "$build/fuzz" -name '*_fuzz' -type f -perm -u+x | sort); do
   mkdir -p "$corpus"
   [ -d "$seeds" ] || seeds=""
   echo "== $name: $minutes min"
-  before=$(ls "$work/crashes" | wc -l)
+  touch "$work/logs/$name.start"
   # shellcheck disable=SC2086 # no seeds folder: nothing passed
-  "$fuzzer" -max_total_time=$((minutes * 60)) -timeout=20 -print_final_stats=1 \
+  "$fuzzer" -max_total_time=$((minutes * 60)) -timeout=20 \
     -artifact_prefix="$work/crashes/$name-" "$corpus" $seeds >"$log" 2>&1 || true
-  crashes=$(($(ls "$work/crashes" | wc -l) - before))
+  crashes=$(find "$work/crashes" -name "$name-*" -newer "$work/logs/$name.start" | wc -l)
   [ "$crashes" -eq 0 ] || found=1
-  # One pass over the corpus alone: which functions it reaches, and how many of their edges.
-  "$fuzzer" -runs=0 -print_coverage=1 "$corpus" >"$work/coverage/$name.txt" 2>&1 || true
-  executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+  # One pass over the corpus and the seeds: which functions they reach, and how many edges.
+  # shellcheck disable=SC2086
+  "$fuzzer" -runs=0 -print_coverage=1 -artifact_prefix="$work/coverage/$name-" "$corpus" $seeds \
+    >"$work/coverage/$name.txt" 2>&1 || true
+  # The last status line counts the inputs run, also when a crash ended the run early.
+  executions=$(sed -n 's/^#\([0-9][0-9]*\).*/\1/p' "$log" | tail -n 1)
   edges=$(sed -n 's/.*INITED cov: \([0-9]*\).*/\1/p' "$work/coverage/$name.txt" | tail -n 1)
   functions=$(grep -c '^COVERED_FUNC' "$work/coverage/$name.txt" || true)
   printf '%-24s %12s %9s %9s %8s\n' "$name" "${executions:-?}" "${edges:-?}" "$functions" "$crashes" >>"$summary"
