@@ -6,7 +6,7 @@ set -eu
 
 packages="
   build-essential cmake ninja-build pkg-config git
-  libsdl2-dev
+  libsdl2-dev libx11-dev
   libpng-dev zlib1g-dev libjpeg62-turbo-dev
   libfreetype-dev libfontconfig-dev
   libogg-dev libvorbis-dev libmpg123-dev libxmp-dev
@@ -21,6 +21,8 @@ packages="
   xvfb xauth xdotool x11-apps imagemagick
 "
 # Why the less obvious ones are here:
+#   libx11-dev        the SDL platform layer tells Xlib to ignore one harmless error of SDL's
+#                     X11 driver (src/window/sdl/x11/)
 #   libpixman-1-dev   only the drawing benchmark links it, as a yardstick
 #   libcpp-httplib-dev   the HTTP server of the score service kipto2-scores (and its tests' client)
 #   clang, libclang-rt-14-dev   libFuzzer targets and the sanitizer builds

@@ -1,6 +1,7 @@
 // Speed of the user settings store on a real file: a read, a write, a read-write pair and the
 // 9734-byte chunked save of a profile (every write commits with synchronous=FULL).
 #include "sprite/User.h"
+#include "sprite/settings/sqlite/SqliteSettingsStore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -84,6 +85,7 @@ BENCHMARK(BM_ChunkedRead9734);
 int main(int argc, char** argv)
 {
     BenchFolder folder;
+    sprite::installSettingsStore(&sprite::SqliteSettingsStore::openFor);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -11,6 +11,7 @@
 #include "window/Frame.h"
 #include "window/Platform.h"
 #include "window/raster/Graphics.h"
+#include "window/sdl/SdlPlatform.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,6 +40,7 @@ void BM_PresentFrame(benchmark::State& state)
     const PresentWay& way = ways[state.range(0)];
     setenv("KIPTO2_PRESENT", way.renderer, 1);
     setenv("SDL_FRAMEBUFFER_ACCELERATION", way.framebufferThroughGl, 1);
+    window::platform::install(std::make_unique<window::sdl::SdlPlatform>());
     if (!window::platform::initialise()) {
         state.SkipWithError("SDL video did not start");
         return;

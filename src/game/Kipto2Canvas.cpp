@@ -3,6 +3,7 @@
 #include "game/flow/GameSettings.h"
 #include "game/flow/SpriteHelpers.h"
 #include "game/flow/BlitzMenuScreen.h"
+#include "game/flow/ShopRound.h"
 #include "game/menus/MainMenu.h"
 #include "game/menus/OptionsSprite.h"
 #include "game/profiles/ProfileInputPrompt.h"
@@ -85,7 +86,7 @@ void Kipto2Canvas::dataLoaded(sprite::DataLoader* loader)
     if (ProfileList* list = dialogs.profileList())
         list->setUp(profiles.get(), getSprite("message"));
     if (BlitzMenuScreen* blitz = dialogs.blitzMenuScreen())
-        blitz->setUp(profiles->getStore());
+        blitz->setUp(profiles.get(), resolver.get());
     saveProfileSave();
     startProfile();
     GameCanvas3::dataLoaded(loader);
@@ -274,6 +275,11 @@ void Kipto2Canvas::onAction(lang::Object* source, const lang::String& name)
             playSoundEntry(ClickSound);
         entry->handler(source, name);
         return;
+    }
+    if (name.equals("handCursor") || name.equals("normalCursor")) {
+        auto* round = dynamic_cast<ShopRound*>(flow.getCurrentShop());
+        if (round && round->holdsPointer())
+            return;
     }
     GameCanvas3::onAction(source, name);
 }

@@ -233,15 +233,15 @@ void Kipto2Canvas::registerButtons()
     });
     buttons.add("RCSubmit", Click, [this](lang::Object*, const lang::String&) {
         showSprite(dialogs.roundComplete(), false);
-        setScreen(ScreenBlitzTimes);
-        leaveShop(false);
+        showSprite(dialogs.blackdrop(), false);
+        // Sent before the list is shown, so that the list waits for the submission's answer
+        // instead of asking for the list without this time.
         BlitzTimesPanel* panel = dialogs.blitzTimesPanel();
-        if (!panel)
-            return;
-        const int32_t time = panel->getLastTime();
+        const int32_t time = panel ? panel->getLastTime() : -1;
         if (time >= ShortestBlitzTime && time < BlitzScoreBase)
             panel->submitTime(getProfileName(), getSelectedShop(), BlitzScoreBase - time);
-        panel->fill(getSelectedShop());
+        setScreen(ScreenBlitzTimes);
+        leaveShop(false);
     });
 }
 

@@ -98,6 +98,25 @@ int64_t FileInputStream::size()
     return end;
 }
 
+bool FileInputStream::readWholeFile(const String& path, int64_t maxBytes, std::vector<uint8_t>& bytes)
+{
+    std::FILE* file = path.isEmpty() ? nullptr : std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    bytes.clear();
+    uint8_t chunk[8192];
+    bool fits = true;
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
+        if (int64_t(bytes.size() + got) > maxBytes) {
+            fits = false;
+            break;
+        }
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    std::fclose(file);
+    return fits;
+}
+
 bool FileInputStream::isInstanceOf(const char* className) const
 {
     return std::strcmp(className, "FileInputStream") == 0 || InputStream::isInstanceOf(className);

@@ -5,6 +5,7 @@
 #include "lang/String.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace io {
 
@@ -28,6 +29,10 @@ public:
     bool seek(int64_t position);
     // The size of the file in bytes, or -1 when closed.
     int64_t size();
+
+    // The whole file, read to its end whatever its kind; false when it cannot be opened or holds
+    // more than `maxBytes`.
+    static bool readWholeFile(const lang::String& path, int64_t maxBytes, std::vector<uint8_t>& bytes);
 
     bool isInstanceOf(const char* className) const override;
     const char* getClassName() const override { return "FileInputStream"; }

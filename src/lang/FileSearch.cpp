@@ -1,20 +1,16 @@
 #include "lang/FileSearch.h"
 
-#include <climits>
 #include <filesystem>
-#include <unistd.h>
-
 
 namespace lang {
 
 String programDirectory()
 {
-    char path[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0)
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || program.empty())
         return String(".");
-    path[length] = '\0';
-    return String(std::filesystem::path(path).parent_path().c_str());
+    return String(program.parent_path().c_str());
 }
 
 String findFile(const String& name)

@@ -2,15 +2,25 @@
 // https are spoken, redirects are followed a few times (never to another scheme), the body is
 // capped, and the whole exchange (connect, send, receive) must end within the time-out, which is
 // never infinite. The request says "CORVALEN.NET.URL" as its agent and "CV" as its referrer,
-// asks every cache to go to the server, and neither sends nor keeps cookies.
+// asks every cache to go to the server, and neither sends nor keeps cookies. The transfer
+// itself is the work of the HttpTransport the program installs at start-up (src/net/curl/ for
+// libcurl); without one every fetch fails, as without a network.
 #pragma once
 
 #include "lang/String.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace net {
+
+class HttpTransport {
+public:
+    virtual ~HttpTransport() = default;
+    // One GET as HttpGet::fetch describes it, with a time-out above 0 and an empty body to fill.
+    virtual bool get(const lang::String& url, int32_t timeoutMs, std::vector<uint8_t>& body) = 0;
+};
 
 struct HttpGet {
     static constexpr const char* UserAgent = "CORVALEN.NET.URL";
@@ -23,6 +33,9 @@ struct HttpGet {
     // The body of the final answer when its status is 200; false for any other status, a
     // refused redirect, a body over the cap, a time-out or a failure to connect.
     static bool fetch(const lang::String& url, int32_t timeoutMs, std::vector<uint8_t>& body);
+
+    // Makes `transport` the one every fetch uses (null: none), before other threads start.
+    static void install(std::unique_ptr<HttpTransport> transport);
 };
 
 } // namespace net

@@ -35,7 +35,7 @@ constexpr int64_t kMaxSampleFrames = int64_t(1) << 24;
 
 // Recognises the format by its first bytes and opens a decoder, or returns null for data
 // that is not WAV, Ogg Vorbis or MPEG audio, or whose header is broken. The bytes must
-// stay valid as long as the decoder lives.
+// stay valid as long as the decoder lives. The formats are those of DecoderRegistry.cpp.
 std::unique_ptr<Decoder> openDecoder(const uint8_t* data, size_t size);
 
 // Decodes everything into `pcm`. False when nothing could be decoded or the sound is

@@ -1,14 +1,12 @@
 #include "sound/SoundEngine.h"
 
+#include "io/FileInputStream.h"
 #include "sound/detail/Mixer.h"
 #include "sound/detail/Song.h"
 #include "sound/detail/Stream.h"
 #include "sound/NullOutput.h"
-#include "sound/sdl/SdlOutput.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace sound {
 
@@ -16,21 +14,13 @@ namespace {
 
 constexpr int kIndexBits = 8;
 constexpr int kIndexMask = (1 << kIndexBits) - 1;
-constexpr std::streamoff kMaxFileBytes = std::streamoff(256) << 20;
+constexpr int64_t kMaxFileBytes = int64_t(256) << 20;
 
+// An empty file is no sound either.
 bool readFile(const char* path, std::vector<uint8_t>& bytes)
 {
-    if (path == nullptr)
-        return false;
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file)
-        return false;
-    std::streamoff size = file.tellg();
-    if (size <= 0 || size > kMaxFileBytes)
-        return false;
-    bytes.resize(size_t(size));
-    file.seekg(0);
-    return bool(file.read(reinterpret_cast<char*>(bytes.data()), size));
+    return path != nullptr && io::FileInputStream::readWholeFile(lang::String(path), kMaxFileBytes, bytes)
+        && !bytes.empty();
 }
 
 const uint8_t* memoryRange(const void* data, int offset, int length)
@@ -121,9 +111,8 @@ bool SoundEngine::setCustomOutput(std::unique_ptr<Output> output)
 
 std::unique_ptr<Output> SoundEngine::makeOutput() const
 {
-    if (outputType_ == OutputType::Silent)
-        return std::make_unique<NullOutput>(NullOutput::Pacing::RealTime);
-    return std::make_unique<SdlOutput>();
+    std::unique_ptr<Output> device = outputType_ == OutputType::Silent ? nullptr : makeDeviceOutput();
+    return device ? std::move(device) : std::make_unique<NullOutput>(NullOutput::Pacing::RealTime);
 }
 
 bool SoundEngine::start(int mixRate, int channelCount, unsigned flags)
@@ -281,14 +270,7 @@ Stream* SoundEngine::openStream(const char* path, LoopMode mode)
         return nullptr;
     const uint8_t* data = bytes.data();
     size_t size = bytes.size();
-    std::unique_ptr<Stream> stream = Stream::open(data, size, std::move(bytes), mode);
-    if (!stream)
-        return nullptr;
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (!started_)
-        return nullptr;
-    streams_.push_back(std::move(stream));
-    return streams_.back().get();
+    return keepStream(Stream::open(data, size, std::move(bytes), mode));
 }
 
 Stream* SoundEngine::openStreamFromMemory(const void* data, int offset, int length, LoopMode mode)
@@ -296,7 +278,11 @@ Stream* SoundEngine::openStreamFromMemory(const void* data, int offset, int leng
     const uint8_t* bytes = memoryRange(data, offset, length);
     if (bytes == nullptr)
         return nullptr;
-    std::unique_ptr<Stream> stream = Stream::open(bytes, size_t(length), {}, mode);
+    return keepStream(Stream::open(bytes, size_t(length), {}, mode));
+}
+
+Stream* SoundEngine::keepStream(std::unique_ptr<Stream> stream)
+{
     if (!stream)
         return nullptr;
     std::lock_guard<std::mutex> lock(mutex_);

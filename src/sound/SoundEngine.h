@@ -131,6 +131,8 @@ private:
     int startOn(int channel, Sample* sample, Stream* stream);
     bool ownsSample(const Sample* sample) const;
     bool ownsStream(const Stream* stream) const;
+    // Takes an opened stream over; null when there is none or the engine has stopped.
+    Stream* keepStream(std::unique_ptr<Stream> stream);
     void stopChannelOf(const Stream* stream);
     bool ownsSong(const Song* song) const;
     std::unique_ptr<Output> makeOutput() const;

@@ -8,7 +8,7 @@
 #include "lang/ResourceItem.h"
 #include "sprite/detail/TableScanner.h"
 #include "sprite/FancyContainer.h"
-#include "sprite/GameCanvas3.h"
+#include "sprite/LoadListener.h"
 #include "sprite/ImageBundleFormat.h"
 #include "sprite/User.h"
 #include "util/OwningArray.h"
@@ -103,13 +103,13 @@ bool readBigEndian(io::InputStream& in, uint32_t& value)
 
 } // namespace
 
-DataLoader::DataLoader(const lang::String& baseDir, GameCanvas3* canvas, User* resolver)
-    : DataLoader(baseDir, canvas, resolver, nullptr)
+DataLoader::DataLoader(const lang::String& baseDir, LoadListener* listener, User* resolver)
+    : DataLoader(baseDir, listener, resolver, nullptr)
 {
 }
 
-DataLoader::DataLoader(const lang::String& baseDir, GameCanvas3* canvas, User* resolver, util::Hashtable* cache)
-    : canvas(lang::retain(canvas)), resolver(lang::retain(resolver)), baseDir(baseDir),
+DataLoader::DataLoader(const lang::String& baseDir, LoadListener* listener, User* resolver, util::Hashtable* cache)
+    : listener(lang::retain(listener)), resolver(lang::retain(resolver)), baseDir(baseDir),
       sounds(lang::adopt<lang::ObjectArray>(new OwningObjectArray)),
       strings(lang::adopt<lang::StringArray>(new OwningStringArray)),
       tableCache(cache ? lang::retain(cache) : lang::adopt(new util::Hashtable)),
@@ -341,8 +341,8 @@ void DataLoader::makeSpriteEntry(const lang::String& entryName, const lang::Stri
     window::ImageArray* pictures, lang::IntArray* numbers, int32_t line)
 {
     lang::Ref<SpriteBase> sprite;
-    if (canvas)
-        sprite = lang::adopt(canvas->createSprite(classToken, numbers, pictures, this));
+    if (listener)
+        sprite = lang::adopt(listener->createSprite(classToken, numbers, pictures, this));
     if (!sprite)
         sprite = lang::adopt(createSprite(classToken, numbers, pictures));
     if (!sprite)
@@ -393,7 +393,7 @@ SpriteBase* DataLoader::createSprite(const lang::String& classToken, lang::IntAr
 
 int32_t DataLoader::countSubTable(const lang::String& classToken)
 {
-    if (!canvas)
+    if (!listener)
         return 0;
     lang::String className, subTable;
     splitClassToken(classToken, className, subTable);
@@ -412,7 +412,7 @@ lang::Ref<DataLoader> DataLoader::makeSubLoader(const lang::String& subTable)
     // A table that names itself, directly or further down, would be read forever.
     if (depth + 1 > MaxTableDepth || isReading(subTable))
         return nullptr;
-    lang::Ref<DataLoader> subLoader = lang::adopt(new DataLoader(baseDir, canvas.get(), resolver.get(), tableCache.get()));
+    lang::Ref<DataLoader> subLoader = lang::adopt(new DataLoader(baseDir, listener.get(), resolver.get(), tableCache.get()));
     subLoader->parent = this;
     subLoader->depth = depth + 1;
     return subLoader;
@@ -429,8 +429,8 @@ bool DataLoader::isReading(const lang::String& name) const
 
 void DataLoader::addProgress()
 {
-    if (canvas)
-        canvas->addLoadProgress(1);
+    if (listener)
+        listener->addLoadProgress(1);
 }
 
 lang::String DataLoader::diskPath(const lang::String& name) const

@@ -3,7 +3,8 @@
 // with their sub-tables. The canvas counts a table first (countItems) for the loading bar, then
 // loads it and takes the results over. Bad entries are dropped and loading goes on; what the
 // player must know (a duplicate name, an exception) comes up in a message box naming the table
-// and the line.
+// and the line. The loader reports to a LoadListener (the canvas), which may make the sprites of
+// its own classes.
 #pragma once
 
 #include "lang/Array.h"
@@ -28,7 +29,7 @@ class AudioClip;
 
 namespace sprite {
 
-class GameCanvas3;
+class LoadListener;
 class SpriteBase;
 class TableScanner;
 struct TableToken;
@@ -41,11 +42,12 @@ public:
     // Sub-tables nest at most this deep.
     static constexpr int32_t MaxTableDepth = 16;
 
-    // A loader for a top-level table, with a table cache of its own. The canvas and the
+    // A loader for a top-level table, with a table cache of its own. The listener and the
     // settings store (which resolves "@" picture names) may be none; both gain a reference.
-    DataLoader(const lang::String& baseDir, GameCanvas3* canvas, User* resolver);
+    // Without a listener the sub-tables of containers are not counted.
+    DataLoader(const lang::String& baseDir, LoadListener* listener, User* resolver);
     // A loader for a sub-table, sharing the table cache.
-    DataLoader(const lang::String& baseDir, GameCanvas3* canvas, User* resolver, util::Hashtable* tableCache);
+    DataLoader(const lang::String& baseDir, LoadListener* listener, User* resolver, util::Hashtable* tableCache);
     ~DataLoader() override;
 
     // The number of progress items of the table; 0 when it cannot be opened.
@@ -121,7 +123,7 @@ private:
     lang::Ref<DataLoader> makeSubLoader(const lang::String& subTable);
     bool isReading(const lang::String& tableName) const;
 
-    lang::Ref<GameCanvas3> canvas;
+    lang::Ref<LoadListener> listener;
     lang::Ref<User> resolver;
     lang::String baseDir;
     lang::Ref<lang::ObjectArray> sounds;

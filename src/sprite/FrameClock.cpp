@@ -12,6 +12,23 @@ FrameClock* FrameClock::steady()
     return clock;
 }
 
+namespace {
+
+std::atomic<FrameClock*> canvasClock{nullptr};
+
+} // namespace
+
+FrameClock* FrameClock::forNewCanvases()
+{
+    FrameClock* chosen = canvasClock.load();
+    return chosen ? chosen : steady();
+}
+
+void FrameClock::setForNewCanvases(FrameClock* clock)
+{
+    canvasClock = clock;
+}
+
 int64_t SteadyFrameClock::now()
 {
     using namespace std::chrono;

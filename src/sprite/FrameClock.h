@@ -21,6 +21,11 @@ public:
 
     // The process-wide real clock; not counted.
     static FrameClock* steady();
+    // The clock that new canvases start with: the real one, unless a harness that runs the
+    // whole program (and so cannot reach its canvas before it starts) chose another. Not
+    // counted; the chosen clock must live until the end of the run.
+    static FrameClock* forNewCanvases();
+    static void setForNewCanvases(FrameClock* clock);
 };
 
 class SteadyFrameClock : public FrameClock {

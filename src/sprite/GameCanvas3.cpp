@@ -4,14 +4,12 @@
 #include "io/FileInputStream.h"
 #include "lang/Debug.h"
 #include "lang/Exception.h"
-#include "lang/ResourceFile.h"
 #include "lang/SyncGuard.h"
+#include "lang/Thread.h"
 #include "sprite/DataLoader.h"
 #include "sprite/detail/TableScanner.h"
-#include "sprite/DialogSprite.h"
 #include "sprite/User.h"
 #include "util/OwningArray.h"
-#include "util/Region.h"
 #include "window/audio/AudioClip.h"
 #include "window/Cursor.h"
 #include "window/Event.h"
@@ -19,48 +17,10 @@
 #include "window/raster/Graphics.h"
 
 #include <cstring>
-#include <vector>
 
 namespace sprite {
 
 std::atomic<bool> GameCanvas3::debugMode{false};
-
-namespace {
-
-// Reads a counted list of texts: a number n, then n tokens (fewer when the list ends early).
-lang::Ref<lang::StringArray> readTextList(TableScanner& in)
-{
-    const TableToken count = in.next();
-    std::vector<lang::String> texts;
-    for (int32_t i = 0; count.isNumber() && i < count.toInt(); ++i) {
-        const TableToken token = in.next();
-        if (token.isEnd())
-            break;
-        texts.push_back(token.text);
-    }
-    lang::Ref<lang::StringArray> list = lang::adopt<lang::StringArray>(new OwningStringArray(int32_t(texts.size())));
-    for (size_t i = 0; i < texts.size(); ++i)
-        (*list)[int32_t(i)] = new lang::String(texts[i]);
-    return list;
-}
-
-lang::Ref<lang::IntArray> readNumberList(TableScanner& in)
-{
-    const TableToken count = in.next();
-    std::vector<int32_t> numbers;
-    for (int32_t i = 0; count.isNumber() && i < count.toInt(); ++i) {
-        const TableToken token = in.next();
-        if (token.isEnd())
-            break;
-        numbers.push_back(token.toInt());
-    }
-    lang::Ref<lang::IntArray> list = lang::adopt(new lang::IntArray(int32_t(numbers.size())));
-    for (size_t i = 0; i < numbers.size(); ++i)
-        (*list)[int32_t(i)] = numbers[i];
-    return list;
-}
-
-} // namespace
 
 GameCanvas3::GameCanvas3()
     : listA(lang::adopt<lang::StringArray>(new OwningStringArray)),
@@ -68,7 +28,10 @@ GameCanvas3::GameCanvas3()
       strings(lang::adopt<lang::StringArray>(new OwningStringArray)),
       data(lang::adopt(new lang::IntArray)),
       sounds(lang::adopt<lang::ObjectArray>(new OwningObjectArray)),
-      clock(lang::retain(FrameClock::steady()))
+      spriteList(*this),
+      input(*this, spriteList, [this] { dispatchEvent(); }),
+      renderLoop(
+          *this, FramePeriodMs, [this] { frameStep(); }, [this] { return paintFrame(); })
 {
 }
 
@@ -76,6 +39,8 @@ GameCanvas3::~GameCanvas3()
 {
     shutdown();
 }
+
+// --- the virtual operations
 
 void GameCanvas3::setup(const lang::String& directory, User* settings, const lang::String& tableName, int32_t)
 {
@@ -95,8 +60,7 @@ bool GameCanvas3::loadData()
         strings = lang::retain(loader->getStrings());
         data = lang::retain(loader->getData());
         sounds = lang::retain(loader->getSounds());
-        sprites = lang::retain(loader->getSpriteList());
-        spritesByName = lang::retain(loader->getSpritesByName());
+        spriteList.takeOver(loader->getSpriteList(), loader->getSpritesByName());
     }
     while (!loaderGate)
         lang::Thread::sleep(1);
@@ -119,10 +83,10 @@ void GameCanvas3::loadLists(const lang::String& name)
         else
             stream = lang::adopt<io::InputStream>(new io::FileInputStream(baseDir, name));
         TableScanner in(stream.get());
-        lang::Ref<lang::StringArray> firstList = readTextList(in);
-        lang::Ref<lang::StringArray> secondList = readTextList(in);
-        lang::Ref<lang::IntArray> numbers = readNumberList(in);
-        lang::Ref<lang::StringArray> texts = readTextList(in);
+        lang::Ref<lang::StringArray> firstList = readCountedTexts(in);
+        lang::Ref<lang::StringArray> secondList = readCountedTexts(in);
+        lang::Ref<lang::IntArray> numbers = readCountedNumbers(in);
+        lang::Ref<lang::StringArray> texts = readCountedTexts(in);
         SyncGuard guard(this);
         listA = firstList;
         listB = secondList;
@@ -168,20 +132,32 @@ bool GameCanvas3::beforeLoading()
 void GameCanvas3::start()
 {
     SyncGuard guard(this);
-    acceptInput = true;
-    if (!inputThread) {
-        inputThread = lang::adopt(new InputThread(this));
-        inputThread->start();
-    }
-    if (!renderThread) {
-        renderThread = lang::adopt(new RenderThread(this));
-        renderThread->start();
-    }
-    inputBlocked = false;
+    input.start();
+    renderLoop.start();
     repaintAll = true;
 }
 
 void GameCanvas3::windowDeactivated() {}
+
+void GameCanvas3::stop()
+{
+    lang::Ref<LoopThread> inputThread;
+    lang::Ref<LoopThread> renderThread;
+    {
+        SyncGuard guard(this);
+        input.requestStop();
+        renderLoop.requestStop();
+        inputThread = input.takeThread();
+        renderThread = renderLoop.takeThread();
+        for (int32_t i = 0; i < getSoundCount(); ++i)
+            stopSound(getSound(i));
+    }
+    input.wake();
+    if (inputThread)
+        inputThread->joinUnlessCurrent();
+    if (renderThread)
+        renderThread->joinUnlessCurrent();
+}
 
 void GameCanvas3::quit()
 {
@@ -216,29 +192,9 @@ void GameCanvas3::frameStep()
                 onAction(due.source.get(), due.name);
         });
     }
-    if (lang::Ref<util::Vector> list = sprites) {
-        SyncGuard listGuard(*list);
-        util::RectangleNM area;
-        util::Region region;
-        region.add(0, 0, size.width, size.height);
-        for (int32_t i = 0; i < list->size(); ++i) {
-            lang::Ref<SpriteBase> sprite = lang::retain(static_cast<SpriteBase*>(list->elementAt(i)));
-            if (sprite->update(frameNo, area, region))
-                repaintAll = true;
-        }
-        SyncGuard removalGuard(pendingRemovals);
-        for (int32_t i = pendingRemovals.size() - 1; i >= 0; --i) {
-            list->removeElement(pendingRemovals.elementAt(i));
-            pendingRemovals.removeElementAt(i);
-        }
-    }
-    {
-        SyncGuard rampGuard(volumeRamps);
-        for (int32_t i = volumeRamps.size() - 1; i >= 0; --i) {
-            if (!static_cast<window::AudioClip*>(volumeRamps.elementAt(i))->update())
-                volumeRamps.removeElementAt(i);
-        }
-    }
+    if (spriteList.update(frameNo, size.width, size.height))
+        repaintAll = true;
+    fades.update();
     ++frameNo;
 }
 
@@ -255,7 +211,7 @@ void GameCanvas3::setActionsFrozen(bool on)
 
 void GameCanvas3::setSoundOn(bool on)
 {
-    soundOn = on;
+    fades.setSoundOn(on);
     if (on)
         return;
     for (int32_t i = 0; i < getSoundCount(); ++i)
@@ -264,40 +220,27 @@ void GameCanvas3::setSoundOn(bool on)
 
 void GameCanvas3::playSound(window::AudioClip* clip)
 {
-    if (clip && soundOn)
-        clip->play();
+    fades.play(clip);
 }
 
 void GameCanvas3::loopSound(window::AudioClip* clip)
 {
-    if (clip && soundOn)
-        clip->loop();
+    fades.loop(clip);
 }
 
 void GameCanvas3::stopSound(window::AudioClip* clip)
 {
-    if (clip)
-        clip->stop();
+    fades.stop(clip);
 }
 
 void GameCanvas3::slideSound(window::AudioClip* clip, float targetScale, int32_t frames)
 {
-    if (!clip)
-        return;
-    clip->slideFrequency(targetScale, frames);
-    SyncGuard guard(volumeRamps);
-    if (volumeRamps.indexOf(clip) < 0)
-        volumeRamps.addElement(clip);
+    fades.slide(clip, targetScale, frames);
 }
 
 void GameCanvas3::fadeSound(window::AudioClip* clip, int32_t target, int32_t frames, int32_t stopAtEnd)
 {
-    if (!clip)
-        return;
-    clip->fadeVolume(target, frames, stopAtEnd);
-    SyncGuard guard(volumeRamps);
-    if (volumeRamps.indexOf(clip) < 0)
-        volumeRamps.addElement(clip);
+    fades.fade(clip, target, frames, stopAtEnd);
 }
 
 void GameCanvas3::onAction(lang::Object*, const lang::String& name)
@@ -317,26 +260,79 @@ void GameCanvas3::onAction(lang::Object*, const lang::String& name)
         return;
     }
     SyncGuard guard(this);
-    lang::Ref<util::Vector> list = sprites;
-    if (!list)
+    input.offerToDialogs(name);
+}
+
+void GameCanvas3::dispatchEvent()
+{
+    lang::Ref<window::Event> event = lang::retain(input.getCurrentEvent());
+    if (!event)
         return;
-    SyncGuard listGuard(*list);
-    for (int32_t i = list->size() - 1; i >= 0; --i) {
-        lang::Ref<SpriteBase> sprite = lang::retain(static_cast<SpriteBase*>(list->elementAt(i)));
-        if (!sprite->isVisible() || !sprite->isInstanceOf("DialogSprite"))
-            continue;
-        const int32_t result = static_cast<DialogSprite*>(sprite.get())->offerAction(name);
-        if (result >= DialogSprite::Action && result <= DialogSprite::Swallowed)
-            return;
+    // The sprites answering input are those the render thread updates and paints.
+    SyncGuard guard(this);
+    lang::Ref<lang::Object> source;
+    lang::String name;
+    bool isAction = false;
+    switch (event->id) {
+    case window::Event::MouseDown:
+        isAction = onMousePressed(event.get(), source, name);
+        break;
+    case window::Event::MouseMove:
+    case window::Event::MouseDrag:
+        isAction = onMouseMoved(event.get(), source, name);
+        break;
+    case window::Event::MouseUp:
+        isAction = onMouseReleased(event.get(), source, name);
+        break;
+    case window::Event::KeyDown:
+        isAction = !handleDebugKey(event.get()) && onKey(event.get(), source, name);
+        break;
+    case window::Event::KeyUp:
+        isAction = onOtherEvent(event.get(), source, name);
+        break;
+    case window::Event::Action:
+        handleEvent(event.get());
+        return;
+    default:
+        return;
     }
+    if (isAction)
+        onAction(source.get(), name);
+}
+
+bool GameCanvas3::onMousePressed(
+    window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
+{
+    return input.mousePressed(event, outSource, outName);
+}
+
+bool GameCanvas3::onMouseReleased(
+    window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
+{
+    return input.mouseReleased(event, outSource, outName);
+}
+
+bool GameCanvas3::onMouseMoved(
+    window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
+{
+    return input.mouseMoved(event, outSource, outName);
+}
+
+bool GameCanvas3::onOtherEvent(window::Event*, lang::Ref<lang::Object>&, lang::String&)
+{
+    return false;
+}
+
+bool GameCanvas3::onKey(window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
+{
+    return input.key(event, outSource, outName);
 }
 
 void GameCanvas3::paintAll()
 {
     SyncGuard guard(this);
     repaintAll = false;
-    lang::Ref<util::Vector> list = sprites;
-    if (!list || isExiting())
+    if (!spriteList.isLoaded() || isExiting())
         return;
     lang::Ref<window::Graphics> target = lang::adopt(getGraphics());
     if (!target)
@@ -344,14 +340,7 @@ void GameCanvas3::paintAll()
     lang::Ref<window::Graphics> frameGraphics = lang::adopt(target->create());
     if (!frameGraphics)
         return;
-    {
-        SyncGuard listGuard(*list);
-        for (int32_t i = 0; i < list->size(); ++i) {
-            auto* sprite = static_cast<SpriteBase*>(list->elementAt(i));
-            if (sprite->isVisible())
-                sprite->render(frameGraphics.get());
-        }
-    }
+    spriteList.paint(frameGraphics.get());
     // The outermost dispose presents the finished picture.
     frameGraphics->dispose();
     ++paintCount;
@@ -361,48 +350,21 @@ void GameCanvas3::endTransition() {}
 
 void GameCanvas3::saveOnExit() {}
 
-bool GameCanvas3::paintFrame()
-{
-    window::Frame* frame = getFrame();
-    if (!frame || frame->isPaintingSuspended())
-        return false;
-    SyncGuard guard(this);
-    SyncGuard display(getDisplayLock());
-    if (repaintAll)
-        paintAll();
-    return true;
-}
+// --- sprites and tables
 
 SpriteBase* GameCanvas3::getSprite(const lang::String& name)
 {
-    SyncGuard guard(this);
-    return spritesByName ? static_cast<SpriteBase*>(spritesByName->get(name)) : nullptr;
+    return spriteList.byName(name);
 }
 
 SpriteBase* GameCanvas3::getSpriteAt(int32_t index)
 {
-    lang::Ref<util::Vector> list;
-    {
-        SyncGuard guard(this);
-        list = sprites;
-    }
-    if (!list)
-        return nullptr;
-    SyncGuard listGuard(*list);
-    if (index < 0 || index >= list->size())
-        return nullptr;
-    auto* sprite = static_cast<SpriteBase*>(list->elementAt(index));
-    sprite->addRef();
-    return sprite;
+    return spriteList.at(index);
 }
 
 int32_t GameCanvas3::getSpriteCount()
 {
-    SyncGuard guard(this);
-    if (!sprites)
-        return 0;
-    SyncGuard listGuard(*sprites);
-    return sprites->size();
+    return spriteList.count();
 }
 
 void GameCanvas3::addSprite(SpriteBase* sprite)
@@ -410,23 +372,13 @@ void GameCanvas3::addSprite(SpriteBase* sprite)
     if (!sprite)
         return;
     SyncGuard guard(this);
-    if (!sprites)
-        sprites = lang::adopt(new util::Vector);
-    SyncGuard listGuard(*sprites);
-    sprites->removeElement(sprite);
-    sprites->addElement(sprite);
-    SyncGuard removalGuard(pendingRemovals);
-    pendingRemovals.removeElement(sprite);
+    spriteList.add(sprite);
     repaintAll = true;
 }
 
 void GameCanvas3::removeSprite(SpriteBase* sprite)
 {
-    if (!sprite)
-        return;
-    SyncGuard removalGuard(pendingRemovals);
-    if (pendingRemovals.indexOf(sprite) < 0)
-        pendingRemovals.addElement(sprite);
+    spriteList.remove(sprite);
 }
 
 lang::String GameCanvas3::getText(int32_t index)
@@ -459,20 +411,23 @@ int32_t GameCanvas3::getSoundCount()
     return sounds ? sounds->length() : 0;
 }
 
+// --- input, threads and painting
+
 bool GameCanvas3::enqueueEvent(window::Event* event)
 {
-    if (!event || !acceptInput || inputBlocked)
-        return false;
-    SyncGuard guard(eventQueue);
-    eventQueue.addElement(event);
-    eventQueue.notifyAll();
-    return true;
+    return input.enqueue(event);
 }
 
-int32_t GameCanvas3::getQueuedEventCount()
+bool GameCanvas3::paintFrame()
 {
-    SyncGuard guard(eventQueue);
-    return eventQueue.size();
+    window::Frame* frame = getFrame();
+    if (!frame || frame->isPaintingSuspended())
+        return false;
+    SyncGuard guard(this);
+    SyncGuard display(getDisplayLock());
+    if (repaintAll)
+        paintAll();
+    return true;
 }
 
 bool GameCanvas3::mouseDown(window::Event* event, int32_t, int32_t)
@@ -521,11 +476,6 @@ bool GameCanvas3::handleEvent(window::Event* event)
     return true;
 }
 
-void GameCanvas3::setClock(FrameClock* newClock)
-{
-    clock = lang::retain(newClock ? newClock : FrameClock::steady());
-}
-
 window::Frame* GameCanvas3::getFrame()
 {
     for (window::Component* component = getParent(); component; component = component->getParent()) {
@@ -533,6 +483,21 @@ window::Frame* GameCanvas3::getFrame()
             return frame;
     }
     return nullptr;
+}
+
+bool GameCanvas3::handleDebugKey(window::Event* event)
+{
+    if (!debugMode)
+        return false;
+    if (event->keyCode == DebugPauseKey) {
+        renderLoop.setPaused(!renderLoop.isPaused());
+        return true;
+    }
+    if (renderLoop.isPaused() && (event->keyCode == DebugStepKeyA || event->keyCode == DebugStepKeyB)) {
+        frameStep();
+        return true;
+    }
+    return false;
 }
 
 bool GameCanvas3::isInstanceOf(const char* className) const

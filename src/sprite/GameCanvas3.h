@@ -4,17 +4,23 @@
 // window's events from a queue and turns them, with the dialogs and buttons, into named
 // actions. Everything the game does arrives as onAction(source, name).
 //
+// The canvas's virtual operations are the game's extension points; the work behind them is done
+// by the collaborators the canvas owns: the sprite list, the render loop, the input router, the
+// action schedule and the sound fades.
+//
 // Locking: the canvas's monitor is held for a whole frame step, for painting and by the game's
 // action handlers; the sprite list, the schedule, the volume ramps and the event queue have
 // monitors of their own, always taken after the canvas's.
 #pragma once
 
-#include "lang/Thread.h"
 #include "sprite/ActionSchedule.h"
 #include "sprite/FrameClock.h"
+#include "sprite/InputRouter.h"
+#include "sprite/LoadListener.h"
+#include "sprite/RenderLoop.h"
+#include "sprite/SoundFades.h"
 #include "sprite/SpriteBase.h"
-#include "util/Hashtable.h"
-#include "util/Vector.h"
+#include "sprite/SpriteList.h"
 #include "window/Component.h"
 #include "window/Event.h"
 #include "window/raster/Graphics.h"
@@ -34,11 +40,8 @@ namespace sprite {
 class DataLoader;
 class User;
 
-class GameCanvas3 : public window::Component {
+class GameCanvas3 : public window::Component, public LoadListener {
 public:
-    class CanvasThread;
-    class InputThread;
-    class RenderThread;
     using FrameNotify = sprite::FrameNotify;
 
     // The length of one frame step in milliseconds; all game timing counts these frames.
@@ -63,7 +66,7 @@ public:
     // The loader asks this first for every sprite entry; none lets the loader make it. The
     // caller releases what it returns.
     virtual SpriteBase* createSprite(const lang::String& classToken, lang::IntArray* numbers,
-        window::ImageArray* pictures, DataLoader* loader);
+        window::ImageArray* pictures, DataLoader* loader) override;
     // Reads four counted lists (texts, texts, numbers, texts) into listA, listB, data, strings.
     virtual void loadLists(const lang::String& name);
     virtual void dataLoaded(DataLoader* loader);
@@ -142,26 +145,26 @@ public:
     // A named action sent to the canvas as a listener: onAction(source, text).
     bool handleEvent(window::Event* event) override;
     // The clock of the render thread (the real one unless set; set it before start()).
-    void setClock(FrameClock* newClock);
-    FrameClock* getClock() const { return clock.get(); }
-    bool isRunning() const { return renderThread != nullptr; }
+    void setClock(FrameClock* newClock) { renderLoop.setClock(newClock); }
+    FrameClock* getClock() const { return renderLoop.getClock(); }
+    bool isRunning() const { return renderLoop.isRunning(); }
 
     // --- state read by the start-up and the tests
     int32_t getFrameNo() const { return frameNo; }
     bool isReady() const { return ready; }
     bool isRepaintAll() const { return repaintAll; }
     void setRepaintAll() { repaintAll = true; }
-    bool isSoundOn() const { return soundOn; }
-    bool isDebugPaused() const { return debugPaused; }
+    bool isSoundOn() const { return fades.isSoundOn(); }
+    bool isDebugPaused() const { return renderLoop.isPaused(); }
     int32_t getLoadTotal() const { return loadTotal; }
     int32_t getLoadProgress() const { return loadProgress; }
-    void addLoadProgress(int32_t count) { loadProgress += count; }
+    void addLoadProgress(int32_t count) override { loadProgress += count; }
     // loadData waits while the gate is shut.
     void setLoaderGate(bool open) { loaderGate = open; }
     ActionSchedule& getSchedule() { return scheduledActions; }
-    int32_t getQueuedEventCount();
+    int32_t getQueuedEventCount() { return input.queuedCount(); }
     // True while the input thread works on an event.
-    bool isDispatching() const { return dispatching; }
+    bool isDispatching() const { return input.isDispatching(); }
     // The number of paints done, for the tests and the harness.
     int64_t getPaintCount() const { return paintCount; }
 
@@ -173,80 +176,35 @@ protected:
     window::Frame* getFrame();
     // Resolves a dialog's pending action after a handler's result; answers whether the event
     // became an action.
-    bool resolveDialogResult(SpriteBase* dialog, int32_t result, lang::Ref<lang::Object>& outSource,
-        lang::String& outName);
+    bool resolveDialogResult(
+        SpriteBase* dialog, int32_t result, lang::Ref<lang::Object>& outSource, lang::String& outName)
+    {
+        return input.resolveDialogResult(dialog, result, outSource, outName);
+    }
     bool handleDebugKey(window::Event* event);
-    void runInputLoop(InputThread& thread);
-    void runRenderLoop(RenderThread& thread);
 
-    lang::Ref<InputThread> inputThread;
-    lang::Ref<RenderThread> renderThread;
     lang::Ref<lang::StringArray> listA;
     lang::Ref<lang::StringArray> listB;
     lang::Ref<lang::StringArray> strings;
-    lang::Ref<util::Hashtable> spritesByName;
     lang::Ref<User> resolver;
     lang::String baseDir;
     lang::Ref<lang::IntArray> data;
     lang::String dataFile;
     lang::Ref<lang::ObjectArray> sounds;
     std::atomic<int32_t> frameNo{0};
-    lang::Ref<util::Vector> sprites;
-    util::Vector pendingRemovals;
-    util::Vector volumeRamps;
-    ActionSchedule scheduledActions;
-    util::Vector eventQueue;
-    lang::Ref<window::Event> currentEvent;
-    lang::String pressedName;
     std::atomic<bool> ready{false};
     std::atomic<bool> actionsFrozen{false};
-    std::atomic<bool> acceptInput{false};
-    std::atomic<bool> soundOn{true};
     std::atomic<bool> repaintAll{false};
-    std::atomic<bool> inputBlocked{false};
     std::atomic<int32_t> loadTotal{0};
     std::atomic<int32_t> loadProgress{0};
     std::atomic<bool> loaderGate{true};
-
-    lang::Ref<FrameClock> clock;
-    std::atomic<bool> debugPaused{false};
-    std::atomic<bool> dispatching{false};
     std::atomic<int64_t> paintCount{0};
-    // The pointer is over an enabled button and the hand cursor shows.
-    bool handCursorShown = false;
-    // The button that took the last press and fires on its release.
-    lang::Ref<SpriteBase> pressedSprite;
 
-    friend class InputThread;
-    friend class RenderThread;
-};
-
-// The canvas's threads: each holds the canvas and a stop flag.
-class GameCanvas3::CanvasThread : public lang::Thread {
-public:
-    explicit CanvasThread(GameCanvas3* canvas) : canvas(lang::retain(canvas)) {}
-    void requestStop() { stopRequested = true; }
-    bool isStopRequested() const { return stopRequested; }
-
-protected:
-    lang::Ref<GameCanvas3> canvas;
-
-private:
-    std::atomic<bool> stopRequested{false};
-};
-
-class GameCanvas3::InputThread : public CanvasThread {
-public:
-    using CanvasThread::CanvasThread;
-    void run() override;
-    const char* getClassName() const override { return "InputThread"; }
-};
-
-class GameCanvas3::RenderThread : public CanvasThread {
-public:
-    using CanvasThread::CanvasThread;
-    void run() override;
-    const char* getClassName() const override { return "RenderThread"; }
+    SpriteList spriteList;
+    ActionSchedule scheduledActions;
+    SoundFades fades;
+    InputRouter input;
+    RenderLoop renderLoop;
 };
 
 } // namespace sprite

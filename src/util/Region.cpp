@@ -1,35 +1,10 @@
 #include "util/Region.h"
 
+#include "util/RectangleSubtraction.h"
+
 #include <cstring>
 
 namespace util {
-
-namespace {
-
-// Appends to `out` the pieces of `piece` that lie outside `hole`: at most a band above, a band
-// below, and the parts left and right of the hole between them.
-void subtract(const RectangleNM& piece, const RectangleNM& hole, std::vector<RectangleNM>& out)
-{
-    const RectangleNM overlap = piece.intersect(hole);
-    if (overlap.isEmpty()) {
-        out.push_back(piece);
-        return;
-    }
-    const int32_t pieceRight = piece.x + piece.width;
-    const int32_t pieceBottom = piece.y + piece.height;
-    const int32_t overlapRight = overlap.x + overlap.width;
-    const int32_t overlapBottom = overlap.y + overlap.height;
-    if (overlap.y > piece.y)
-        out.emplace_back(piece.x, piece.y, piece.width, overlap.y - piece.y);
-    if (overlapBottom < pieceBottom)
-        out.emplace_back(piece.x, overlapBottom, piece.width, pieceBottom - overlapBottom);
-    if (overlap.x > piece.x)
-        out.emplace_back(piece.x, overlap.y, overlap.x - piece.x, overlap.height);
-    if (overlapRight < pieceRight)
-        out.emplace_back(overlapRight, overlap.y, pieceRight - overlapRight, overlap.height);
-}
-
-} // namespace
 
 void Region::add(int32_t x, int32_t y, int32_t width, int32_t height)
 {
@@ -46,7 +21,7 @@ void Region::add(const RectangleNM& rectangle)
     for (const RectangleNM& part : parts) {
         remaining.clear();
         for (const RectangleNM& piece : fresh)
-            subtract(piece, part, remaining);
+            subtractRectangle(piece, part, remaining);
         fresh.swap(remaining);
         if (fresh.empty())
             return;

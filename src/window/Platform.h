@@ -1,11 +1,13 @@
 // The process-wide services of the platform layer under the frame: the message loop, posted
-// messages and timers, message boxes, the desktop, the keyboard state and cursors. Each
-// platform layer (src/window/sdl/ for SDL2) defines these functions once.
+// messages and timers, message boxes, the desktop, the keyboard state and cursors. The
+// functions of window::platform forward to the Platform the program installed at start-up
+// (src/window/sdl/ for SDL2).
 #pragma once
 
 #include "window/Messages.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace window {
 
@@ -28,7 +30,40 @@ struct WindowSettings {
     bool visible = false;
 };
 
+// One platform layer: the services below, as the functions of window::platform describe them.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual bool initialise() = 0;
+    virtual void shutdown() = 0;
+    virtual bool isMainThread() = 0;
+    virtual NativeWindow* createWindow(Component* owner, const WindowSettings& settings) = 0;
+    virtual void postMessage(Component* target, uint32_t message, WParam wParam, LParam lParam) = 0;
+    virtual void postMessageAfter(
+        Component* target, uint32_t message, WParam wParam, LParam lParam, uint32_t delayMs)
+        = 0;
+    virtual void postQuit(int32_t exitCode) = 0;
+    virtual int32_t runMessageLoop() = 0;
+    virtual bool pumpMessages(uint32_t timeoutMs) = 0;
+    virtual void setTimer(Component* target, int32_t id, uint32_t periodMs) = 0;
+    virtual void killTimer(Component* target, int32_t id) = 0;
+    virtual void killTimers(Component* target) = 0;
+    virtual uint32_t getTicks() = 0;
+    virtual int32_t getKeyModifiers() = 0;
+    virtual void showMessageBox(const char* cp1252Title, const char* cp1252Text) = 0;
+    virtual DesktopInfo getDesktop() = 0;
+    virtual bool openUrl(const char* url) = 0;
+    virtual void* createCursor(int32_t kind) = 0;
+    virtual void showCursor(void* handle) = 0;
+};
+
 namespace platform {
+
+// Makes `layer` the platform of the process, before any window exists and before other threads
+// start. Until a layer is installed the process has no display: no window opens, posted messages
+// and timers are dropped, message boxes go to standard error and the clock counts from the
+// first call.
+void install(std::unique_ptr<Platform> layer);
 
 // Starts the platform's video part; false when no display can be had.
 bool initialise();

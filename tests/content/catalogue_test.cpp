@@ -1,6 +1,7 @@
 // The item catalogue: the real one satisfies what the rounds need, and bad entries are
 // reported with their file and line.
 #include "Catalogue.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,10 @@ using namespace contentgen;
 
 namespace {
 
-std::string writeTemp(const std::string& name, const std::string& text)
+std::string writeTemp(const testing_support::TempFolder& folder, const std::string& name,
+                      const std::string& text)
 {
-    const std::string path = testing::TempDir() + name;
+    const std::string path = folder.file(name);
     std::ofstream(path) << text;
     return path;
 }
@@ -74,19 +76,20 @@ TEST(Catalogue, NamesOfPicturesAndTexts)
 
 TEST(Catalogue, ReportsBadEntriesWithFileAndLine)
 {
-    const std::string duplicate = writeTemp("dup.txt", twelveShops("🍎\tapple:1\n🍎\tred apple:2\n"));
+    testing_support::TempFolder folder;
+    const std::string duplicate = writeTemp(folder, "dup.txt", twelveShops("🍎\tapple:1\n🍎\tred apple:2\n"));
     EXPECT_NE(errorOf(duplicate).find("dup.txt:3: this emoji is already used on line 2"), std::string::npos);
     std::string shared = "[shop 1] One\n🍎\tapple:1\n[shop 2] Two\n🍎\tapple:1\n";
     for (int s = 3; s <= 12; ++s)
         shared += "[shop " + std::to_string(s) + "] Shop\n";
-    EXPECT_EQ(errorOf(writeTemp("shared.txt", shared)), "") << "two shops may sell the same goods";
-    const std::string noType = writeTemp("notype.txt", twelveShops("🍎\tapple\n"));
+    EXPECT_EQ(errorOf(writeTemp(folder, "shared.txt", shared)), "") << "two shops may sell the same goods";
+    const std::string noType = writeTemp(folder, "notype.txt", twelveShops("🍎\tapple\n"));
     EXPECT_NE(errorOf(noType).find("notype.txt:2:"), std::string::npos);
-    const std::string badType = writeTemp("badtype.txt", twelveShops("🍎\tapple:5\n"));
+    const std::string badType = writeTemp(folder, "badtype.txt", twelveShops("🍎\tapple:5\n"));
     EXPECT_NE(errorOf(badType).find("badtype.txt:2:"), std::string::npos);
-    const std::string order = writeTemp("order.txt", "[shop 2] Two\n");
+    const std::string order = writeTemp(folder, "order.txt", "[shop 2] Two\n");
     EXPECT_NE(errorOf(order).find("order.txt:1: expected the header of shop 1"), std::string::npos);
-    const std::string few = writeTemp("few.txt", "[shop 1] One\n🍎\tapple:1\n");
+    const std::string few = writeTemp(folder, "few.txt", "[shop 1] One\n🍎\tapple:1\n");
     EXPECT_NE(errorOf(few).find("twelve shops"), std::string::npos);
-    EXPECT_EQ(errorOf(writeTemp("good.txt", twelveShops("🍎\tapple*apples:1\n"))), "");
+    EXPECT_EQ(errorOf(writeTemp(folder, "good.txt", twelveShops("🍎\tapple*apples:1\n"))), "");
 }

@@ -5,6 +5,7 @@
 #include "lang/Ref.h"
 #include "lang/ResourceFileHeader.h"
 #include "lang/ResourceItem.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,25 +23,6 @@ const std::string Build = KIPTO2_CONTENT_BUILD;
 const std::string Source = KIPTO2_CONTENT_SOURCE;
 const char* Lists[] = {"tables", "sounds", "ui", "items", "texts", "gallery", "menus", "campaign", "shops"};
 
-// A folder of this test's own: tests run in parallel, and other checkouts on the machine run
-// the same tests, so no fixed name under the system's temporary folder is safe.
-// It is removed when the test program ends.
-std::string scratch()
-{
-    struct Folder {
-        std::string path;
-        Folder() : path(testing::TempDir() + "kipto2_pipeline_XXXXXX")
-        {
-            if (!mkdtemp(path.data()))
-                throw std::runtime_error("cannot make a temporary folder");
-            path += "/";
-        }
-        ~Folder() { std::filesystem::remove_all(path); }
-    };
-    static const Folder folder;
-    return folder.path;
-}
-
 std::vector<uint8_t> readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -56,7 +38,8 @@ std::string readText(const std::string& path)
 // Runs a command; its standard error goes to `errors`.
 int run(const std::string& command, std::string* errors = nullptr)
 {
-    const std::string errorFile = scratch() + "pipeline_errors.txt";
+    testing_support::TempFolder folder;
+    const std::string errorFile = folder.file("errors.txt");
     const int status = std::system((command + " 2>" + errorFile + " >/dev/null").c_str());
     if (errors)
         *errors = readText(errorFile);
@@ -116,8 +99,8 @@ TEST(Pipeline, PackageHoldsEveryGeneratedFileUnchanged)
 
 TEST(Pipeline, AFreshBuildGivesTheSamePackageBytes)
 {
-    const std::string folder = scratch() + "content_again";
-    std::filesystem::create_directories(folder);
+    testing_support::TempFolder temp;
+    const std::string folder = temp.path;
     const std::string gen = KIPTO2_CONTENT_GEN;
     const std::string steps[] = {
         "sounds " + folder + "/sounds " + folder + "/sounds.list",
@@ -147,7 +130,8 @@ TEST(Pipeline, CheckerPassesTheGamePackage)
 
 TEST(Pipeline, CheckerReportsMissingNamesWithTheirLine)
 {
-    const std::string names = scratch() + "names.txt";
+    testing_support::TempFolder folder;
+    const std::string names = folder.file("names.txt");
     std::ofstream(names) << "sprite Dim\nsprite NoSuchSprite\ntext NO_SUCH_TEXT\nsound 61\nsound 62\npicture logo\npicture datfile\n";
     std::string errors;
     EXPECT_EQ(run(checkCommand(Build + "/../Kipto2.bin", names), &errors), 1);
@@ -162,8 +146,8 @@ TEST(Pipeline, CheckerReportsMissingNamesWithTheirLine)
 
 TEST(Pipeline, CheckerReportsBadTableEntriesWithTheirLine)
 {
-    const std::string folder = scratch() + "badtable";
-    std::filesystem::create_directories(folder);
+    testing_support::TempFolder temp;
+    const std::string folder = temp.path;
     const std::string table = folder + "/datfile.txt";
     std::ofstream(table) << "<sounds>\n+snd_click.wav\n+no_such.wav\n"           // lines 1-3
                             "<sprites>\n"                                          // 4

@@ -1,6 +1,7 @@
 // The texts step: every source line becomes one text item, "\n" becomes a line feed, the
 // catalogue adds the shop and item names, and a name given twice is refused with its line.
 #include "Commands.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,12 @@ std::string read(const std::string& path)
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-std::string temp(const std::string& name) { return testing::TempDir() + name; }
-
 } // namespace
 
 TEST(Texts, EveryLineBecomesATextItemAndTheCatalogueAddsItsNames)
 {
+    testing_support::TempFolder folder;
+    auto temp = [&](const std::string& name) { return folder.file(name); };
     std::ofstream(temp("texts_src.txt")) << "; comment\nIDS_GAMETITLE = Kipto2\n\nGREETING =  Hello\\nthere  \nCAFE = Café\n";
     const std::string out = temp("texts_out");
     std::filesystem::create_directories(out);
@@ -39,6 +40,8 @@ TEST(Texts, EveryLineBecomesATextItemAndTheCatalogueAddsItsNames)
 
 TEST(Texts, ANameGivenTwiceOrALineWithoutTextIsRefused)
 {
+    testing_support::TempFolder folder;
+    auto temp = [&](const std::string& name) { return folder.file(name); };
     const std::string out = temp("texts_bad");
     std::filesystem::create_directories(out);
     std::ofstream(temp("twice.txt")) << "A = one\nB = two\nA = three\n";

@@ -57,9 +57,9 @@ class TestCanvas : public Kipto2Canvas {
 public:
     void dispatch(window::Event* event)
     {
-        currentEvent = lang::retain(event);
+        input.setCurrentEvent(event);
         dispatchEvent();
-        currentEvent.reset();
+        input.setCurrentEvent(nullptr);
     }
     void mouse(int32_t id, int32_t x, int32_t y)
     {

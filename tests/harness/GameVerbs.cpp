@@ -13,36 +13,56 @@ namespace harness {
 
 namespace {
 
-// A field of the record as a list of numbers (one for the plain fields).
-using FieldReader = std::function<std::vector<int32_t>(const ProfileSave&)>;
+// A field of the record, read as a list of numbers (one for the plain fields) and written one
+// entry at a time.
+struct RecordField {
+    std::function<std::vector<int32_t>(const ProfileSave&)> read;
+    std::function<bool(ProfileSave&, int32_t index, int32_t value)> write;
+};
 
-template <class T, size_t N>
-std::vector<int32_t> numbers(const std::array<T, N>& table)
+template <class T>
+RecordField plain(T ProfileSave::*field)
 {
-    return std::vector<int32_t>(table.begin(), table.end());
+    return {[field](const ProfileSave& s) { return std::vector<int32_t>{s.*field}; },
+        [field](ProfileSave& s, int32_t index, int32_t value) {
+            s.*field = static_cast<T>(value);
+            return index == 0;
+        }};
 }
 
-const std::map<std::string, FieldReader>& recordFields()
+template <class T, size_t N>
+RecordField table(std::array<T, N> ProfileSave::*field)
 {
-    static const std::map<std::string, FieldReader> fields = {
-        {"storySeen", [](const ProfileSave& s) { return std::vector<int32_t>{s.storySeen}; }},
-        {"hints", [](const ProfileSave& s) { return std::vector<int32_t>{s.hints}; }},
-        {"reachedWeek", [](const ProfileSave& s) { return std::vector<int32_t>{s.reachedWeek}; }},
-        {"reachedCell", [](const ProfileSave& s) { return std::vector<int32_t>{s.reachedCell}; }},
-        {"itemWishedDay", [](const ProfileSave& s) { return numbers(s.itemWishedDay); }},
-        {"itemFoundDay", [](const ProfileSave& s) { return numbers(s.itemFoundDay); }},
-        {"bestServed", [](const ProfileSave& s) { return numbers(s.bestServed); }},
-        {"wishOrder", [](const ProfileSave& s) { return numbers(s.wishOrder); }},
-        {"hintTaken", [](const ProfileSave& s) { return numbers(s.hintTaken); }},
-        {"shopOpened", [](const ProfileSave& s) { return numbers(s.shopOpened); }},
-        {"shopCompleted", [](const ProfileSave& s) { return numbers(s.shopCompleted); }},
-        {"tutorialShown", [](const ProfileSave& s) { return std::vector<int32_t>{s.tutorialShown}; }},
-        {"blitzTimes", [](const ProfileSave& s) { return numbers(s.blitzTimes); }},
-        {"reservedFlag", [](const ProfileSave& s) { return std::vector<int32_t>{s.reservedFlag}; }},
-        {"blitzHelpSeen", [](const ProfileSave& s) { return std::vector<int32_t>{s.blitzHelpSeen}; }},
-        {"calendarWeek", [](const ProfileSave& s) { return std::vector<int32_t>{s.calendarWeek}; }},
-        {"calendarCell", [](const ProfileSave& s) { return std::vector<int32_t>{s.calendarCell}; }},
-        {"upgrades", [](const ProfileSave& s) { return numbers(s.upgrades); }},
+    return {[field](const ProfileSave& s) { return std::vector<int32_t>((s.*field).begin(), (s.*field).end()); },
+        [field](ProfileSave& s, int32_t index, int32_t value) {
+            if (index < 0 || size_t(index) >= N)
+                return false;
+            (s.*field)[size_t(index)] = static_cast<T>(value);
+            return true;
+        }};
+}
+
+const std::map<std::string, RecordField>& recordFields()
+{
+    static const std::map<std::string, RecordField> fields = {
+        {"storySeen", plain(&ProfileSave::storySeen)},
+        {"hints", plain(&ProfileSave::hints)},
+        {"reachedWeek", plain(&ProfileSave::reachedWeek)},
+        {"reachedCell", plain(&ProfileSave::reachedCell)},
+        {"itemWishedDay", table(&ProfileSave::itemWishedDay)},
+        {"itemFoundDay", table(&ProfileSave::itemFoundDay)},
+        {"bestServed", table(&ProfileSave::bestServed)},
+        {"wishOrder", table(&ProfileSave::wishOrder)},
+        {"hintTaken", table(&ProfileSave::hintTaken)},
+        {"shopOpened", table(&ProfileSave::shopOpened)},
+        {"shopCompleted", table(&ProfileSave::shopCompleted)},
+        {"tutorialShown", plain(&ProfileSave::tutorialShown)},
+        {"blitzTimes", table(&ProfileSave::blitzTimes)},
+        {"reservedFlag", plain(&ProfileSave::reservedFlag)},
+        {"blitzHelpSeen", plain(&ProfileSave::blitzHelpSeen)},
+        {"calendarWeek", plain(&ProfileSave::calendarWeek)},
+        {"calendarCell", plain(&ProfileSave::calendarCell)},
+        {"upgrades", table(&ProfileSave::upgrades)},
     };
     return fields;
 }
@@ -100,7 +120,7 @@ const Verb expectRecord("expect_record", 2, Verb::NeedsProgram, [](ScriptDriver&
     {
         SyncGuard guard(canvas);
         if (ProfileSave* save = canvas->getSave())
-            values = reader->second(*save);
+            values = reader->second.read(*save);
     }
     if (values.empty())
         return driver.fail(command, "there is no save record");
@@ -110,6 +130,28 @@ const Verb expectRecord("expect_record", 2, Verb::NeedsProgram, [](ScriptDriver&
         return driver.fail(command, field + " has no entry " + std::to_string(index));
     if (values[size_t(index)] != wanted)
         return driver.fail(command, field + " is " + std::to_string(values[size_t(index)]));
+    return true;
+});
+
+// FIELD VALUE or FIELD INDEX VALUE: writes the field of the current record and stores it, as a
+// game played that far would have.
+const Verb setRecord("set_record", 2, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+    Kipto2Canvas* canvas = gameCanvas(driver, command);
+    if (!canvas)
+        return false;
+    auto field = recordFields().find(command.arguments[0]);
+    if (field == recordFields().end())
+        return driver.fail(command, "the record has no field " + command.arguments[0]);
+    const bool indexed = command.arguments.size() >= 3;
+    const int32_t index = indexed ? driver.integerArgument(command, 1) : 0;
+    const int32_t value = driver.integerArgument(command, indexed ? 2 : 1);
+    SyncGuard guard(canvas);
+    ProfileSave* save = canvas->getSave();
+    if (!save)
+        return driver.fail(command, "there is no save record");
+    if (!field->second.write(*save, index, value))
+        return driver.fail(command, command.arguments[0] + " has no entry " + std::to_string(index));
+    canvas->saveProfileSave();
     return true;
 });
 

@@ -9,15 +9,18 @@
 // --home: the settings folder (a fresh temporary one by default). Further options are those
 // the harness's files register (ScriptVerbs.h). Exit status: 0 when the script passed, 1 when
 // a command or check failed, 2 for bad usage.
+#include "BackEnds.h"
 #include "GameMain.h"
 #include "HarnessClasses.h"
 #include "ScriptDriver.h"
 #include "sprite/User.h"
+#include "support/TempFolder.h"
 #include "window/Component.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -69,12 +72,10 @@ int main(int argc, char** argv)
     script = fs::absolute(script).string();
     out = fs::absolute(out.empty() ? fs::current_path() : fs::path(out)).string();
     fs::create_directories(out);
-    bool temporaryHome = home.empty();
-    if (temporaryHome) {
-        char pattern[] = "/tmp/kipto2-harness-XXXXXX";
-        if (!mkdtemp(pattern))
-            return usage();
-        home = pattern;
+    std::optional<testing_support::TempFolder> temporaryHome;
+    if (home.empty()) {
+        temporaryHome.emplace();
+        home = temporaryHome->path;
     }
     if (!data.empty() && chdir(data.c_str()) != 0) {
         std::fprintf(stderr, "harness: no folder %s\n", data.c_str());
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
     setenv("KIPTO2_SEED", "1", 0);
     setenv("KIPTO2_HOME", home.c_str(), 1);
 
+    installBackEnds();
     harness::ScriptDriver driver(out);
     if (!driver.load(script))
         return 2;
@@ -101,8 +103,6 @@ int main(int argc, char** argv)
         exitCode = gameMain();
     } while (driver.programEnded(exitCode));
     const bool passed = driver.finish();
-    if (temporaryHome)
-        fs::remove_all(home);
     std::fprintf(stderr, "harness: %s (the program ended with %d)\n", passed ? "passed" : "FAILED", exitCode);
     return passed ? 0 : 1;
 }

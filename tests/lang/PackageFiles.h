@@ -1,35 +1,17 @@
-// Test helpers: a temporary folder, whole-file reads and writes, and package bytes laid out by
-// hand (so that tests can also cut and corrupt them).
+// Test helpers: whole-file reads and writes, and package bytes laid out by hand (so that tests
+// can also cut and corrupt them).
 #pragma once
 
-#include <atomic>
+#include "support/TempFolder.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace testing_support {
-
-class TempFolder {
-public:
-    TempFolder()
-    {
-        static std::atomic<int> serial{0};
-        path = std::filesystem::temp_directory_path()
-            / ("kipto2-test-" + std::to_string(getpid()) + "-" + std::to_string(serial++));
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string file(const std::string& name) const { return (path / name).string(); }
-
-    std::filesystem::path path;
-};
 
 inline void writeFile(const std::string& path, const std::string& bytes)
 {

@@ -2,6 +2,7 @@
 // hostile ones that must end within the time-out with no stream.
 #include "net/HttpGet.h"
 #include "net/URLConnection.h"
+#include "net/curl/CurlHttpGet.h"
 
 #include "loopback_server.h"
 
@@ -23,6 +24,7 @@ protected:
         // The loopback server must be reached directly, whatever proxy the machine names.
         for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
             unsetenv(name);
+        net::HttpGet::install(std::make_unique<net::CurlHttpGet>());
     }
 
     void SetUp() override
@@ -276,11 +278,27 @@ TEST_F(HttpAccess, AnEndlessBodyEndsWithNoStream)
 
 TEST_F(HttpAccess, NoServerAtThePortGivesNoStream)
 {
-    LoopbackServer* gone = new LoopbackServer();
-    std::string url = gone->url("/ok");
-    delete gone;
+    // A socket bound but never listening holds its port, which refuses every connection; a
+    // closed server's port could be taken meanwhile by a server of a test running beside this one.
+    const int holder = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(holder, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::getsockname(holder, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/ok";
     auto connection = lang::adopt(URL(url.c_str()).openConnection());
     EXPECT_FALSE(connection->connect());
+    ::close(holder);
+}
+
+TEST_F(HttpAccess, WithoutATransportNoRequestLeaves)
+{
+    net::HttpGet::install(nullptr);
+    EXPECT_FALSE(streamOf("/ok"));
+    EXPECT_TRUE(server.requests().empty());
+    net::HttpGet::install(std::make_unique<net::CurlHttpGet>());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The engine through a pulled null output: what comes out is measured frame by frame.
 #include "sound/NullOutput.h"
 #include "sound/SoundEngine.h"
+#include "sound/sdl/SdlOutput.h"
 
 #include "SoundFixtures.h"
 
@@ -108,6 +109,7 @@ TEST(SoundEngineSetup, StartsWithoutASoundCard) {
     // SDL's dummy driver stands in for a machine without a device; the engine also runs
     // silent when no output opens at all.
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    installDeviceOutput(&SdlOutput::create);
     for (OutputType type : {OutputType::Automatic, OutputType::Device, OutputType::Silent}) {
         SoundEngine engine;
         engine.setOutput(type);

@@ -22,9 +22,9 @@ public:
     // Dispatches one event on the calling thread.
     void dispatch(window::Event* event)
     {
-        currentEvent = lang::retain(event);
+        input.setCurrentEvent(event);
         dispatchEvent();
-        currentEvent.reset();
+        input.setCurrentEvent(nullptr);
     }
     void dispatchMouse(int32_t id, int32_t x, int32_t y)
     {
@@ -46,16 +46,8 @@ public:
         }
         return plain;
     }
-    int32_t rampCount()
-    {
-        SyncGuard guard(volumeRamps);
-        return volumeRamps.size();
-    }
-    int32_t pendingRemovalCount()
-    {
-        SyncGuard guard(pendingRemovals);
-        return pendingRemovals.size();
-    }
+    int32_t rampCount() { return fades.rampCount(); }
+    int32_t pendingRemovalCount() { return spriteList.pendingRemovalCount(); }
 
     std::vector<std::string> actions;
     std::vector<lang::Object*> sources;

@@ -419,7 +419,7 @@ public:
         GameCanvas3::frameStep();
         std::lock_guard<std::mutex> lock(mutex);
         if (clock.now() >= until) {
-            renderThread->requestStop();
+            renderLoop.requestStop();
             reached = true;
             changed.notify_all();
             return;

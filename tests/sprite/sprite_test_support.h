@@ -18,27 +18,11 @@
 #include <fstream>
 #include <functional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace spritetest {
 
-// A folder that is removed again with everything in it.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        char pattern[] = "/tmp/kipto2-sprite-XXXXXX";
-        path = mkdtemp(pattern) ? pattern : "";
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string file(const std::string& name) const { return path + "/" + name; }
-
-    std::string path;
-};
+using testing_support::TempFolder;
 
 inline void writeFile(const std::string& path, const std::string& bytes)
 {

@@ -2,6 +2,8 @@
 // while the fixture lives.
 #pragma once
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,20 +14,11 @@
 
 class SettingsFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/kipto2-settings-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-        setenv("KIPTO2_HOME", folder.c_str(), 1);
-    }
-    void TearDown() override
-    {
-        unsetenv("KIPTO2_HOME");
-        std::filesystem::remove_all(folder);
-    }
+    void SetUp() override { setenv("KIPTO2_HOME", folder.c_str(), 1); }
+    void TearDown() override { unsetenv("KIPTO2_HOME"); }
 
     std::string fileOf(const char* registryName) const { return folder + "/" + registryName + ".sqlite"; }
 
-    std::string folder;
+    testing_support::TempFolder home;
+    const std::string folder = home.path;
 };

@@ -1,4 +1,5 @@
 #include "sprite/User.h"
+#include "sprite/settings/sqlite/SqliteSettingsStore.h"
 #include "window/text/Font.h"
 
 #include "user_helpers.h"
@@ -290,6 +291,18 @@ TEST_F(UserValues, AStoreThatWasNeverOpenedKeepsNothing)
     lang::StringArray names(2);
     user.listSubkeys(names);
     EXPECT_EQ(names.length(), 0);
+}
+
+TEST_F(UserValues, WithoutASettingsBackEndNothingIsKept)
+{
+    sprite::installSettingsStore(nullptr);
+    User user;
+    user.open("Kipto2");
+    user.setInt("X", 1);
+    EXPECT_EQ(user.getInt("X", 5), 5);
+    EXPECT_FALSE(user.isPersistent());
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    sprite::installSettingsStore(&sprite::SqliteSettingsStore::openFor);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "lang/Ref.h"
 #include "sprite/NewFontSprite.h"
 #include "sprite/text/GlyphFace.h"
+#include "support/TempFolder.h"
 #include "window/raster/PixelImage.h"
 
 #include <gtest/gtest.h>
@@ -175,9 +176,8 @@ TEST(FontBaker, TextSpriteLaysOutABakedFont)
 
 TEST(FontBakerCommand, WritesWhatTheContentGeneratorBakes)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("kipto2-fontbaker-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    const std::string prefix = (folder / "display").string();
+    testing_support::TempFolder folder;
+    const std::string prefix = folder.file("display");
     ASSERT_EQ(runBaker(std::string(BoldFont) + " 20 " + prefix + " --color FFF0C0 --outline 2 6E4122 --shadow 1.5 992B1A10 --extra-advance 1"), 0);
     contentgen::TextLook look;
     look.fill = contentgen::solid(contentgen::Color::hex(0xFFF0C0));
@@ -192,5 +192,4 @@ TEST(FontBakerCommand, WritesWhatTheContentGeneratorBakes)
     EXPECT_EQ(runBaker(std::string(BoldFont) + " 0 " + prefix), 2);
     EXPECT_EQ(runBaker(std::string(BoldFont) + " 20 " + prefix + " --color 12345G"), 2);
     EXPECT_EQ(runBaker("/nonexistent.ttf 20 " + prefix), 1);
-    std::filesystem::remove_all(folder);
 }

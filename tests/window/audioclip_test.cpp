@@ -5,6 +5,7 @@
 #include "lang/ResourceFile.h"
 #include "sound/NullOutput.h"
 #include "sound/SoundEngine.h"
+#include "support/TempFolder.h"
 #include "WavWriter.h"
 
 #include "SoundFixtures.h"
@@ -66,8 +67,6 @@ void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
 class AudioClipTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() / ("audioclip_test_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
         std::map<std::string, std::vector<uint8_t>> items;
         items["ramp.wav"] = sound::writeWav(kRate, 1, 16, ramp(4000));
         items["tone.wav"] = sound::writeWav(11025, 1, 16, soundtest::sine(11025, 1, 441.0, 11025));
@@ -84,7 +83,6 @@ protected:
     void TearDown() override {
         AudioClip::stopEngine();
         lang::ResourceFile::closeAll();
-        std::filesystem::remove_all(folder_);
     }
 
     void startEngine() {
@@ -108,7 +106,8 @@ protected:
 
     sound::SoundEngine& engine() { return AudioClip::engine(); }
 
-    std::filesystem::path folder_;
+    testing_support::TempFolder temp_;
+    const std::filesystem::path folder_ = temp_.path;
     sound::NullOutput* output_ = nullptr;
 };
 

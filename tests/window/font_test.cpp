@@ -5,6 +5,9 @@
 #include "window/raster/PixelImage.h"
 #include "window/text/Font.h"
 #include "window/text/FontMetrics.h"
+#include "window/text/NullGlyphRasteriser.h"
+#include "window/text/TextLayout.h"
+#include "window/text/freetype/FreeTypeRasteriser.h"
 
 #include <gtest/gtest.h>
 
@@ -160,4 +163,43 @@ TEST(Font, MeasuringFromSeveralThreads)
     EXPECT_GT(widths[0], 0);
     for (int i = 1; i < 4; ++i)
         EXPECT_EQ(widths[i], widths[0]);
+}
+
+// Programs without installed fonts measure and draw every character as the same box.
+class NullFonts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window::GlyphRasteriser::install(std::make_unique<window::NullGlyphRasteriser>());
+    }
+    void TearDown() override
+    {
+        window::GlyphRasteriser::install(std::make_unique<window::FreeTypeRasteriser>());
+    }
+};
+
+TEST_F(NullFonts, MeasureAndDrawFixedWidthBoxes)
+{
+    Ref<Font> font = adopt(new Font("Any Face", Font::STYLE_BOLD, 20));
+    ASSERT_TRUE(font->hasFace());
+    Ref<FontMetrics> metrics = adopt(font->getFontMetrics());
+    EXPECT_EQ(metrics->getAscent(), 16);
+    EXPECT_EQ(metrics->getDescent(), 4);
+    EXPECT_EQ(font->getTextMetrics().weight, 700);
+    EXPECT_EQ(metrics->stringWidth("Wide iii"), 8 * 10);
+    EXPECT_EQ(metrics->stringWidth("\t"), 0);
+    EXPECT_EQ(window::fitWithEllipsis("abcdefgh", 60, *metrics), String("abc..."));
+
+    Ref<window::PixelImage> image = adopt(new window::PixelImage(60, 40));
+    window::ImageGraphics g(image.get());
+    g.setFont(font.get());
+    g.setColor(0xFFFFFFFFu);
+    g.drawString("a b", 10, 30);
+    auto inked = [&](int32_t x, int32_t y) { return (image->getPixels()[y * 60 + x] >> 24) != 0; };
+    // "a" fills columns 10..18 and rows 14..29 (the ascent above the baseline); the space is
+    // empty and "b" starts one advance after it.
+    EXPECT_TRUE(inked(10, 14) && inked(18, 29));
+    EXPECT_FALSE(inked(10, 13) || inked(10, 30) || inked(19, 20) || inked(25, 20));
+    EXPECT_TRUE(inked(30, 20) && inked(38, 20));
+    EXPECT_FALSE(inked(39, 20));
 }

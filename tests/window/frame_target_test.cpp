@@ -7,6 +7,7 @@
 #include "window/raster/Graphics.h"
 #include "window/raster/PixelImage.h"
 #include "window/raster/SoftwareWindowGraphics.h"
+#include "window/sdl/SdlPlatform.h"
 
 #include <thread>
 
@@ -94,6 +95,25 @@ TEST_F(SoftwareTarget, DisposeRestoresTheDrawingState)
     frame->dispose();
     EXPECT_EQ(target->getTranslateX(), 5);
     EXPECT_EQ(target->getColor(), 0xFFFFFFFFu);
+}
+
+// A sprite that draws additively on a frame of its own (create, then dispose) must not leave
+// the target adding up everything drawn after it.
+TEST_F(SoftwareTarget, AdditiveDrawingEndsWithTheFrameThatBeganIt)
+{
+    lang::Ref<window::ImageBase> grey = lang::adopt<window::ImageBase>(new window::PixelImage(1, 1));
+    grey->getPixels()[0] = 0xFF202020u;
+    lang::Ref<window::Graphics> outer = lang::adopt(target->create());
+    outer->fillRect(0, 0, 2, 1, 0xFF404040);
+    lang::Ref<window::Graphics> inner = lang::adopt(outer->create());
+    inner->setBlendMode(window::Graphics::BLEND_ADDITIVE);
+    inner->drawImage(grey.get(), 1, 0);
+    inner->dispose();
+    EXPECT_EQ(outer->getBlendMode(), window::Graphics::BLEND_NORMAL);
+    outer->drawImage(grey.get(), 0, 0);
+    EXPECT_EQ(target->getBackImage()->getPixels()[0], 0xFF202020u);
+    EXPECT_EQ(target->getBackImage()->getPixels()[1], 0xFF606060u);
+    outer->dispose();
 }
 
 TEST_F(SoftwareTarget, PictureStartsOpaqueBlack)
@@ -205,6 +225,16 @@ TEST_F(FramePainting, NoPaintingWhileTheDeviceIsLost)
     frame->handleMessage(window::MsgPaint, 0, 0);
     EXPECT_FALSE(window::LostDeviceFlag::get()->isSet());
     EXPECT_EQ(target->getBackImage()->getPixels()[0], 0xFF123456u);
+}
+
+// A program without a platform layer has no display: its frame does not open.
+TEST(NullPlatform, NoWindowOpens)
+{
+    window::platform::install(nullptr);
+    lang::Ref<window::Frame> frame = lang::adopt(new window::Frame(800, 600));
+    EXPECT_FALSE(frame->create(nullptr, util::RectangleNM(0, 0, 800, 600)));
+    EXPECT_FALSE(window::platform::isMainThread());
+    window::platform::install(std::make_unique<window::sdl::SdlPlatform>());
 }
 
 } // namespace

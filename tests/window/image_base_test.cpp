@@ -3,6 +3,7 @@
 #include "lang/Ref.h"
 #include "lang/ResourceFile.h"
 #include "support/PictureFiles.h"
+#include "support/TempFolder.h"
 #include "window/raster/PixelImage.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +31,6 @@ Bytes fourColours()
 Bytes greyPng(int32_t width, int32_t height, const Bytes& values)
 {
     return makePng(width, height, 8, 0, values);
-}
-
-std::filesystem::path tempPath(const char* name)
-{
-    return std::filesystem::temp_directory_path() / (std::string("kipto2_image_test_") + name);
 }
 
 void writeFile(const std::filesystem::path& path, const Bytes& bytes)
@@ -80,10 +76,10 @@ protected:
         lang::ResourceFile::closeAll();
         ImageBase::hiddenLoadDepth = 0;
         ImageBase::forceImmediateLoad = false;
-        std::filesystem::remove(path);
     }
 
-    std::filesystem::path path = tempPath("package.bin");
+    testing_support::TempFolder folder;
+    std::filesystem::path path = folder.file("package.bin");
 };
 
 using ImageLoading = PackageFixture;
@@ -168,7 +164,8 @@ TEST(ImageFiles, ReadsWholeFilesOfAnySize)
     }
     const Bytes file = makePng(64, 64, 8, 6, noise);
     ASSERT_GT(file.size(), 16384u);
-    const auto path = tempPath("noise.png");
+    testing_support::TempFolder folder;
+    const std::filesystem::path path = folder.file("noise.png");
     writeFile(path, file);
     Ref<PixelImage> image = adopt(new PixelImage(String(path.string().c_str())));
     std::filesystem::remove(path);
@@ -181,14 +178,13 @@ TEST(ImageFiles, ReadsWholeFilesOfAnySize)
 
 TEST(ImageFiles, AMissingFileFailsForGood)
 {
-    const auto path = tempPath("late.png");
-    std::filesystem::remove(path);
+    testing_support::TempFolder folder;
+    const std::filesystem::path path = folder.file("late.png");
     Ref<PixelImage> image = adopt(new PixelImage(String(path.string().c_str())));
     EXPECT_TRUE(image->isLoadFailed());
     writeFile(path, fourColours());
     image->ensurePixels();
     EXPECT_EQ(image->getPixels(), nullptr);
-    std::filesystem::remove(path);
 }
 
 TEST(ImageLife, DecodeCreateUnloadAndCopy)
@@ -222,7 +218,8 @@ TEST(ImageLife, DecodeCreateUnloadAndCopy)
 
 TEST(ImageLife, NamedImagesReloadAfterUnload)
 {
-    const auto path = tempPath("reload.png");
+    testing_support::TempFolder folder;
+    const std::filesystem::path path = folder.file("reload.png");
     writeFile(path, fourColours());
     const String name(path.string().c_str());
     Ref<PixelImage> image = adopt(new PixelImage(name));
@@ -235,7 +232,7 @@ TEST(ImageLife, NamedImagesReloadAfterUnload)
     EXPECT_EQ(image->getPixels()[0], 0xFFFF0000u);
 
     // setMask names the mask after the picture and applies it at once.
-    const auto maskPath = tempPath("mask.png");
+    const std::filesystem::path maskPath = folder.file("mask.png");
     writeFile(maskPath, greyPng(1, 1, {255}));
     Ref<PixelImage> mask = adopt(new PixelImage(String(maskPath.string().c_str())));
     image->setMask(mask.get());
@@ -246,6 +243,4 @@ TEST(ImageLife, NamedImagesReloadAfterUnload)
     image->ensurePixels();
     ASSERT_TRUE(image->getPixels());
     EXPECT_EQ(image->getPixels()[0], 0x00FF0000u);
-    std::filesystem::remove(path);
-    std::filesystem::remove(maskPath);
 }

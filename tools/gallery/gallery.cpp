@@ -10,6 +10,7 @@
 #include "window/raster/PixelImage.h"
 #include "window/raster/Polygon.h"
 #include "window/text/Font.h"
+#include "window/text/freetype/FreeTypeRasteriser.h"
 
 #include <cmath>
 #include <cstdio>
@@ -177,6 +178,7 @@ void drawText(ImageGraphics& g)
 
 int main(int argc, char** argv)
 {
+    window::GlyphRasteriser::install(std::make_unique<window::FreeTypeRasteriser>());
     const char* output = argc > 1 ? argv[1] : "gallery.png";
     Ref<PixelImage> canvas = adopt(new PixelImage(kWidth, kHeight));
     Ref<ImageGraphics> g = adopt(new ImageGraphics(canvas.get()));

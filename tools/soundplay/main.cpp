@@ -8,6 +8,7 @@
 // written to a WAV file (default soundplay.wav) instead. Prints the level of each file.
 #include "sound/NullOutput.h"
 #include "sound/SoundEngine.h"
+#include "sound/sdl/SdlOutput.h"
 #include "WavWriter.h"
 
 #include <algorithm>
@@ -156,6 +157,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: soundplay [--out mix.wav] [--seconds N] [--sample] FILE...\n");
         return 2;
     }
+    sound::installDeviceOutput(&sound::SdlOutput::create);
     sound::SoundEngine engine;
     if (options.outPath.empty()) {
         engine.setOutput(sound::OutputType::Device);

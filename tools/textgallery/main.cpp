@@ -16,6 +16,7 @@
 #include "window/raster/Graphics.h"
 #include "window/raster/PixelImage.h"
 #include "window/text/Font.h"
+#include "window/text/freetype/FreeTypeRasteriser.h"
 
 #include <cstdio>
 #include <string>
@@ -147,6 +148,7 @@ int main(int argc, char** argv)
         return 2;
     }
     folder = argv[1];
+    window::GlyphRasteriser::install(std::make_unique<window::FreeTypeRasteriser>());
     Ref<window::PixelImage> background = picture("bg_shop");
     if (!background->getPixels()) {
         std::fprintf(stderr, "kipto2-text-gallery: no pictures in %s\n", folder.c_str());

@@ -5,11 +5,15 @@
 
 #include "lang/Ref.h"
 #include "window/Platform.h"
+#include "window/sdl/SdlPlatform.h"
+#include "window/text/freetype/FreeTypeRasteriser.h"
 
 #include <cstring>
 
 int main(int argc, char** argv)
 {
+    window::platform::install(std::make_unique<window::sdl::SdlPlatform>());
+    window::GlyphRasteriser::install(std::make_unique<window::FreeTypeRasteriser>());
     bool startFullScreen = argc > 1 && std::strcmp(argv[1], "--fullscreen") == 0;
     lang::Ref<DemoFrame> frame = lang::adopt(new DemoFrame);
     if (!frame->create(nullptr, util::RectangleNM(0, 0, 800, 600))) {

@@ -12,6 +12,8 @@ namespace window {
 
 namespace {
 
+// The content generator keeps a PNG writer of its own (tools/content-gen/Png.cpp): its fixed
+// settings keep the package's bytes the same on every build, so a change here never touches them.
 void appendToVector(png_structp png, png_bytep data, png_size_t length)
 {
     auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));

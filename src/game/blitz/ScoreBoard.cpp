@@ -34,7 +34,8 @@ bool ScoreBoard::hasAnswer(int32_t shop) const
 void ScoreBoard::fetch(int32_t shop)
 {
     if (running) {
-        waitingShop = shop;
+        if (!bringsAnswerOf(*running, shop))
+            waitingShop = shop;
         return;
     }
     if (hasPendingSubmission() && pending.shop == shop) {
@@ -55,11 +56,22 @@ bool ScoreBoard::submit(const lang::String& name, int32_t shop, int32_t score)
         + ScoreVerification::make(name, shop, score) + "&s=" + score;
     pending.shop = shop;
     pending.score = score;
+    // The list without this time is out of date; the submission's answer is the new one.
+    lang::String key = shopKey(shop);
+    answers->remove(&key);
     if (running)
         waitingShop = shop;
     else
         start(pending.url, timeouts.submitMs, {shop, true, score});
     return true;
+}
+
+bool ScoreBoard::bringsAnswerOf(const ScoreTransfer& transfer, int32_t shop) const
+{
+    if (transfer.getPurpose().shop != shop)
+        return false;
+    const bool submissionWaits = hasPendingSubmission() && pending.shop == shop;
+    return !submissionWaits || pending.url.equals(transfer.getUrl());
 }
 
 bool ScoreBoard::poll()

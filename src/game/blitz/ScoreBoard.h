@@ -31,12 +31,14 @@ public:
     bool hasAnswer(int32_t shop) const;
 
     // Asks for the list of a shop. When a submission for that shop is waiting, it is sent
-    // instead (its answer is the list). Runs after the request under way, if any.
+    // instead (its answer is the list). Runs after the request under way, if any, unless that
+    // request brings the shop's answer already.
     void fetch(int32_t shop);
 
     // Sends a finished time unless the same (shop, score) was sent successfully last or is on
     // its way; false when nothing is sent. shop is the shop that was played: the address and the
-    // check value both use it. The submission waits until it succeeds or a newer one replaces it.
+    // check value both use it. The submission waits until it succeeds or a newer one replaces it;
+    // meanwhile the shop has no cached answer.
     bool submit(const lang::String& name, int32_t shop, int32_t score);
 
     // Applies a finished request: its text becomes the shop's cached answer (a failure removes
@@ -65,6 +67,8 @@ private:
 
     void start(const lang::String& url, int32_t timeoutMs, const ScoreTransfer::Purpose& purpose);
     void startWaiting();
+    // Whether the request's answer is the shop's latest list (no newer submission waits).
+    bool bringsAnswerOf(const ScoreTransfer& transfer, int32_t shop) const;
     void apply(const ScoreTransfer& transfer);
 
     ScoreServiceLocation location;

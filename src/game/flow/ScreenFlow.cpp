@@ -176,6 +176,9 @@ void ScreenFlow::showBlitzTimes()
 {
     GameDialogs& dialogs = canvas.getDialogs();
     closeShop();
+    // The menu behind the list shows the best times of a round just played.
+    if (BlitzMenuScreen* menu = dialogs.blitzMenuScreen())
+        menu->open(canvas.getSave());
     if (BlitzTimesPanel* panel = dialogs.blitzTimesPanel())
         panel->fill(selectedShop);
     showSprite(dialogs.blitzMenu(), true);

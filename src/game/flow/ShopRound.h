@@ -19,6 +19,9 @@ public:
     // Ends the open round; left by the mini menu, it hands back with leaveShop(true).
     virtual void endRound(bool leftByMenu) = 0;
     virtual void setPaused(bool on) = 0;
+    // True while the round shows a pointer of its own in place of the mouse cursor: the
+    // canvas's hand and arrow cursors then stay away.
+    virtual bool holdsPointer() const { return false; }
 
 protected:
     ~ShopRound() = default;

@@ -1,5 +1,4 @@
-// HttpGet over libcurl's easy interface.
-#include "net/HttpGet.h"
+#include "net/curl/CurlHttpGet.h"
 
 #include <curl/curl.h>
 
@@ -77,15 +76,11 @@ private:
 
 } // namespace
 
-bool HttpGet::fetch(const lang::String& url, int32_t timeoutMs, std::vector<uint8_t>& body)
+bool CurlHttpGet::get(const lang::String& url, int32_t timeoutMs, std::vector<uint8_t>& body)
 {
     initialiseLibraryOnce();
-    body.clear();
     Transfer transfer;
-    bool fetched = transfer.get(url, timeoutMs > 0 ? timeoutMs : DefaultTimeoutMs, body);
-    if (!fetched)
-        body.clear();
-    return fetched;
+    return transfer.get(url, timeoutMs, body);
 }
 
 } // namespace net

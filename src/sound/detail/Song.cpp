@@ -1,49 +1,27 @@
 #include "sound/detail/Song.h"
 
 #include "sound/detail/PcmConvert.h"
-
-#include <xmp.h>
+#include "sound/xmp/XmpModule.h"
 
 namespace sound {
 
 std::unique_ptr<Song> Song::load(const uint8_t* data, size_t size, int mixRate)
 {
-    if (data == nullptr || size == 0)
+    std::unique_ptr<XmpModule> module = XmpModule::load(data, size);
+    if (!module)
         return nullptr;
-    std::unique_ptr<Song> song(new Song(mixRate));
-    song->context_ = xmp_create_context();
-    if (song->context_ == nullptr)
-        return nullptr;
-    if (xmp_load_module_from_memory(static_cast<xmp_context>(song->context_), data, long(size)) != 0) {
-        xmp_free_context(static_cast<xmp_context>(song->context_));
-        song->context_ = nullptr;
-        return nullptr;
-    }
-    return song;
+    return std::unique_ptr<Song>(new Song(std::move(module), mixRate));
 }
 
-Song::Song(int mixRate) : mixRate_(mixRate)
+Song::Song(std::unique_ptr<XmpModule> module, int mixRate) : module_(std::move(module)), mixRate_(mixRate)
 {
 }
 
-Song::~Song()
-{
-    if (context_ == nullptr)
-        return;
-    auto context = static_cast<xmp_context>(context_);
-    if (started_)
-        xmp_end_player(context);
-    xmp_release_module(context);
-    xmp_free_context(context);
-}
+Song::~Song() = default;
 
 bool Song::play()
 {
-    auto context = static_cast<xmp_context>(context_);
-    if (started_)
-        xmp_end_player(context);
-    started_ = xmp_start_player(context, mixRate_, 0) == 0;
-    playing_ = started_;
+    playing_ = module_->start(mixRate_);
     paused_ = false;
     gain_ = volume_ / 255.0f;
     return playing_;
@@ -65,8 +43,7 @@ void Song::setPaused(bool paused)
 void Song::addRendered(float* mix, int frames, float fromGain, float toGain)
 {
     pcm_.resize(size_t(frames) * 2);
-    // With no loop limit the player only ends when the module itself stops.
-    if (xmp_play_buffer(static_cast<xmp_context>(context_), pcm_.data(), frames * 4, 0) != 0) {
+    if (!module_->render(pcm_.data(), frames)) {
         playing_ = false;
         return;
     }

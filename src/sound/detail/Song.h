@@ -9,6 +9,8 @@
 
 namespace sound {
 
+class XmpModule;
+
 class Song {
 public:
     // Null when the bytes are not a module libxmp can load.
@@ -34,12 +36,11 @@ public:
     void mixFadeOut(float* mix, int frames);
 
 private:
-    explicit Song(int mixRate);
+    Song(std::unique_ptr<XmpModule> module, int mixRate);
     void addRendered(float* mix, int frames, float fromGain, float toGain);
 
-    void* context_ = nullptr; // the libxmp player context
+    std::unique_ptr<XmpModule> module_;
     int mixRate_;
-    bool started_ = false;
     bool playing_ = false;
     bool paused_ = false;
     int volume_ = 255;

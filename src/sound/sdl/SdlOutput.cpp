@@ -28,6 +28,11 @@ void report(const char* what)
 
 } // namespace
 
+std::unique_ptr<Output> SdlOutput::create()
+{
+    return std::make_unique<SdlOutput>();
+}
+
 SdlOutput::~SdlOutput()
 {
     close();

@@ -5,11 +5,14 @@
 #include "sound/Output.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace sound {
 
 class SdlOutput : public Output {
 public:
+    // The device output factory to install (sound::installDeviceOutput).
+    static std::unique_ptr<Output> create();
     ~SdlOutput() override;
 
     bool open(FrameSource& source, int rate, int bufferFrames) override;

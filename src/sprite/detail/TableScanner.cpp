@@ -1,6 +1,9 @@
 #include "sprite/detail/TableScanner.h"
 
+#include "util/OwningArray.h"
+
 #include <cmath>
+#include <vector>
 
 namespace sprite {
 
@@ -54,6 +57,39 @@ TableToken TableScanner::next()
 void TableScanner::pushBack()
 {
     pushedBack = true;
+}
+
+lang::Ref<lang::StringArray> readCountedTexts(TableScanner& in)
+{
+    const TableToken count = in.next();
+    std::vector<lang::String> texts;
+    for (int32_t i = 0; count.isNumber() && i < count.toInt(); ++i) {
+        const TableToken token = in.next();
+        if (token.isEnd())
+            break;
+        texts.push_back(token.text);
+    }
+    lang::Ref<lang::StringArray> list
+        = lang::adopt<lang::StringArray>(new OwningStringArray(int32_t(texts.size())));
+    for (size_t i = 0; i < texts.size(); ++i)
+        (*list)[int32_t(i)] = new lang::String(texts[i]);
+    return list;
+}
+
+lang::Ref<lang::IntArray> readCountedNumbers(TableScanner& in)
+{
+    const TableToken count = in.next();
+    std::vector<int32_t> numbers;
+    for (int32_t i = 0; count.isNumber() && i < count.toInt(); ++i) {
+        const TableToken token = in.next();
+        if (token.isEnd())
+            break;
+        numbers.push_back(token.toInt());
+    }
+    lang::Ref<lang::IntArray> list = lang::adopt(new lang::IntArray(int32_t(numbers.size())));
+    for (size_t i = 0; i < numbers.size(); ++i)
+        (*list)[int32_t(i)] = numbers[i];
+    return list;
 }
 
 } // namespace sprite

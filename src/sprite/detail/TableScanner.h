@@ -5,6 +5,7 @@
 #pragma once
 
 #include "io/StreamTokenizer.h"
+#include "lang/Array.h"
 #include "lang/Ref.h"
 
 namespace sprite {
@@ -41,5 +42,10 @@ private:
     TableToken current;
     bool pushedBack = false;
 };
+
+// A counted list: a number n, then n texts or numbers (fewer when the table ends early). The
+// array of texts owns them.
+lang::Ref<lang::StringArray> readCountedTexts(TableScanner& in);
+lang::Ref<lang::IntArray> readCountedNumbers(TableScanner& in);
 
 } // namespace sprite

@@ -2,9 +2,7 @@
 
 #include "lang/Cp1252.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
 
 namespace sprite {
 
@@ -62,19 +60,6 @@ SettingsLocation SettingsLocation::of(const lang::String& registryName)
     location.fileStem = safeFileStem(registryName.substring(start, end));
     location.rootKey = end < registryName.length() ? registryName.substring(end + 1) : lang::String("");
     return location;
-}
-
-bool makeFolders(const std::string& path)
-{
-    for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
-        std::string prefix = path.substr(0, slash);
-        if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-        if (slash == std::string::npos)
-            break;
-    }
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 } // namespace sprite

@@ -58,10 +58,16 @@ protected:
     virtual void endWrite() = 0;
 };
 
-// Opens the store of the registry path "Software\Corvalen\" + name: its file is named after the
-// first name of the path and the rest of the path is the root key inside it. A file that cannot
-// be used is left as it is; the store then starts empty in memory and says so on standard
-// error. Never null; the caller releases the store.
+// Opens the store of the registry path "Software\Corvalen\" + name with the installed back end.
+// Never null; the caller releases the store.
 SettingsStore* openSettingsStore(const lang::String& name);
+
+// The settings back end: opens the store of a registry name as openSettingsStore does.
+using SettingsStoreOpener = SettingsStore* (*)(const lang::String& name);
+
+// Installs the back end of openSettingsStore, before other threads start (src/sprite/settings/
+// sqlite/ for SQLite files). Without one (or after installing null) every store is a null store:
+// it keeps nothing, not even in memory, and says it is not persistent.
+void installSettingsStore(SettingsStoreOpener opener);
 
 } // namespace sprite

@@ -1,7 +1,6 @@
 #include "window/image/ImageBase.h"
 
 #include "io/FileInputStream.h"
-#include "lang/Exception.h"
 #include "lang/ResourceFile.h"
 #include "lang/ResourceItem.h"
 #include "lang/SyncGuard.h"
@@ -20,38 +19,6 @@ namespace {
 // Files larger than this are not pictures the program could show.
 constexpr int32_t kMaxFileBytes = 256 * 1024 * 1024;
 
-// The whole file, read in a buffer that starts at 8192 bytes and doubles whenever a read
-// fills it. False when the file cannot be opened or is absurdly large.
-bool readWholeFile(const lang::String& path, std::vector<uint8_t>& bytes)
-{
-    lang::Ref<io::FileInputStream> stream;
-    try {
-        stream = lang::adopt(new io::FileInputStream(path));
-    } catch (lang::Exception* e) {
-        e->release();
-        return false;
-    }
-    bytes.resize(8192);
-    int32_t filled = 0;
-    for (;;) {
-        const int32_t room = static_cast<int32_t>(bytes.size()) - filled;
-        const int32_t got = stream->read(bytes.data(), filled, room);
-        if (got <= 0)
-            break;
-        filled += got;
-        if (got == room) {
-            if (bytes.size() >= static_cast<size_t>(kMaxFileBytes)) {
-                stream->close();
-                return false;
-            }
-            bytes.resize(bytes.size() * 2);
-        }
-    }
-    stream->close();
-    bytes.resize(static_cast<size_t>(filled));
-    return true;
-}
-
 // The bytes a picture name points at, held for as long as the source lives.
 struct PictureSource {
     lang::Ref<lang::ResourceItem> item;
@@ -63,7 +30,7 @@ struct PictureSource {
     bool open(const lang::String& part)
     {
         if (!part.startsWith("+")) {
-            if (!readWholeFile(part, fileBytes))
+            if (!io::FileInputStream::readWholeFile(part, kMaxFileBytes, fileBytes))
                 return false;
             bytes = fileBytes.data();
             length = fileBytes.size();

@@ -25,6 +25,7 @@ void Graphics::restoreState(const GraphicsDataStorage& storage)
     opacity = storage.opacity;
     clipBounds = storage.clipBounds;
     flag = storage.flag;
+    blendMode = storage.blendMode;
 }
 
 Graphics::GraphicsDataStorage* Graphics::saveState(GraphicsDataStorage* next)
@@ -40,6 +41,7 @@ Graphics::GraphicsDataStorage* Graphics::saveState(GraphicsDataStorage* next)
     storage->opacity = opacity;
     storage->clipBounds = clipBounds;
     storage->flag = flag;
+    storage->blendMode = blendMode;
     return storage;
 }
 

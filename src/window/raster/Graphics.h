@@ -36,7 +36,7 @@ public:
     static constexpr int32_t FLIP_BOTH = 3;
 
     // One saved drawing state; pushState and popState keep a stack of them. The font is not
-    // part of it.
+    // part of it; the blend mode is, so that additive drawing ends with the state that began it.
     struct GraphicsDataStorage {
         GraphicsDataStorage* next = nullptr;
         int32_t translateX = 0;
@@ -48,6 +48,7 @@ public:
         int32_t opacity = 128;
         PixelRect clipBounds;
         uint8_t flag = 0;
+        int32_t blendMode = BLEND_NORMAL;
     };
 
     Graphics() = default;
@@ -128,14 +129,19 @@ public:
     virtual void releaseResources(int32_t /*flag*/) {}
     // A particle renderer of this target, or null; the caller releases it.
     virtual GraphicsParticle* createParticleSystem() { return nullptr; }
+    // The picture whose pixels the software particle renderer blends into; none on the targets
+    // it does not draw on.
+    virtual ImageBase* getPixelTarget() { return nullptr; }
     // Copies what the window shows into `into`; nothing on other targets.
     virtual void getBackBuffer(ImageBase* /*into*/) {}
 
     // --- blending of image targets
     // The blend parameters, made on first use; borrowed (null on targets without them).
     virtual FancyHelper* getFancyHelper() { return nullptr; }
-    // BLEND_NORMAL or BLEND_ADDITIVE; returns the previous mode.
+    // BLEND_NORMAL or BLEND_ADDITIVE; returns the previous mode. Targets without blending stay
+    // normal.
     virtual int32_t setBlendMode(int32_t /*mode*/) { return BLEND_NORMAL; }
+    int32_t getBlendMode() const { return blendMode; }
     virtual void translate(int32_t dx, int32_t dy);
 
     // --- state
@@ -180,6 +186,7 @@ protected:
     PixelRect clipBounds;
     lang::Ref<Font> font;
     uint8_t flag = 0;
+    int32_t blendMode = BLEND_NORMAL;
     GraphicsDataStorage* savedStates = nullptr;
 };
 

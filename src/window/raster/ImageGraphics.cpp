@@ -129,6 +129,8 @@ Graphics* ImageGraphics::create()
     copy->translateX = translateX;
     copy->translateY = translateY;
     copy->setClipParts(clipParts);
+    // What is drawn through the new target blends as through this one, as on the window target.
+    copy->blendMode = blendMode;
     return copy;
 }
 

@@ -31,7 +31,7 @@ public:
     uint32_t getPixel(int32_t x, int32_t y) override;
 
     void clipRect(int32_t x, int32_t y, int32_t width, int32_t height) override;
-    // A new target on the same image and helper with the same origin and clip.
+    // A new target on the same image and helper with the same origin, clip and blend mode.
     Graphics* create() override;
 
     // The pen colour, each channel times the helper's multiplier (>> 7, at most 255), opaque.
@@ -42,9 +42,9 @@ public:
 
     // Our software particle renderer; the caller releases it.
     GraphicsParticle* createParticleSystem() override;
+    ImageBase* getPixelTarget() override { return getSurface(); }
     FancyHelper* getFancyHelper() override { return fancyHelper(); }
     int32_t setBlendMode(int32_t mode) override;
-    int32_t getBlendMode() const { return blendMode; }
     ImageBase* getImage() const { return getSurface(); }
 
     bool isInstanceOf(const char* className) const override;
@@ -55,8 +55,6 @@ protected:
     void blendSource(int32_t x, int32_t y);
     // The tint and corner colours of a transformed draw, opacity applied to every alpha.
     void readModulation(Modulation& modulation) const;
-
-    int32_t blendMode = BLEND_NORMAL;
 };
 
 } // namespace window

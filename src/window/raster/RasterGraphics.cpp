@@ -1,5 +1,6 @@
 #include "window/raster/RasterGraphics.h"
 
+#include "util/RectangleSubtraction.h"
 #include "util/Region.h"
 #include "window/image/ImageBase.h"
 #include "window/raster/detail/BlendKernels.h"
@@ -16,25 +17,6 @@
 namespace window {
 
 namespace {
-
-// The parts of `part` that lie outside `hole`: at most four rectangles.
-void subtract(const PixelRect& part, const PixelRect& hole, std::vector<PixelRect>& out)
-{
-    const PixelRect overlap = part.intersect(hole);
-    if (overlap.isEmpty()) {
-        out.push_back(part);
-        return;
-    }
-    const PixelRect pieces[4] = {
-        {part.x, part.y, part.width, overlap.y - part.y},
-        {part.x, overlap.bottom(), part.width, part.bottom() - overlap.bottom()},
-        {part.x, overlap.y, overlap.x - part.x, overlap.height},
-        {overlap.right(), overlap.y, part.right() - overlap.right(), overlap.height},
-    };
-    for (const PixelRect& piece : pieces)
-        if (!piece.isEmpty())
-            out.push_back(piece);
-}
 
 PixelRect boundsOf(const std::vector<PixelRect>& parts)
 {
@@ -217,7 +199,7 @@ void RasterGraphics::excludeClipRect(int32_t x, int32_t y, int32_t width, int32_
     const PixelRect hole{x + translateX, y + translateY, width, height};
     std::vector<PixelRect> remaining;
     for (const PixelRect& part : clipParts)
-        subtract(part, hole, remaining);
+        util::subtractRectangle(part, hole, remaining);
     setClipParts(std::move(remaining));
 }
 
@@ -239,11 +221,6 @@ util::Region* RasterGraphics::getClip()
 util::RectangleNM RasterGraphics::getClipBounds()
 {
     return util::RectangleNM(clipBounds.x, clipBounds.y, clipBounds.width, clipBounds.height);
-}
-
-util::Region* RasterGraphics::getClipRegion()
-{
-    return regionOf(clipParts);
 }
 
 Graphics* RasterGraphics::create()

@@ -37,8 +37,6 @@ public:
     void setClip(const util::Region* region) override;
     util::Region* getClip() override;
     util::RectangleNM getClipBounds() override;
-    // The clip as a region; the caller releases it.
-    virtual util::Region* getClipRegion();
 
     Graphics* create() override;
     // Nothing of the surface needs giving back.

@@ -1,7 +1,7 @@
 // The event pump of the SDL platform layer: SDL events become the window procedure's messages
 // for the frame and its components, on the main thread; user events carry what other threads
 // and timers ask of the window (MessageQueue.h).
-#include "window/Platform.h"
+#include "window/sdl/SdlPlatform.h"
 
 #include "lang/Cp1252.h"
 #include "lang/Ref.h"
@@ -329,17 +329,13 @@ bool dispatch(const SDL_Event& event)
 
 } // namespace
 
-} // namespace window::sdl
-
-namespace window::platform {
-
 namespace {
 
 int32_t quitCode = 0;
 
 bool dispatchOne(const SDL_Event& event)
 {
-    if (sdl::dispatch(event)) {
+    if (dispatch(event)) {
         quitCode = int32_t(reinterpret_cast<intptr_t>(event.user.data1));
         return true;
     }
@@ -348,20 +344,20 @@ bool dispatchOne(const SDL_Event& event)
 
 } // namespace
 
-void shutdown()
+void SdlPlatform::shutdown()
 {
     if (!SDL_WasInit(SDL_INIT_VIDEO))
         return;
-    sdl::removeAllTimers();
-    uint32_t type = sdl::userEventType();
+    removeAllTimers();
+    uint32_t type = userEventType();
     SDL_Event event;
     while (type != 0 && SDL_PeepEvents(&event, 1, SDL_GETEVENT, type, type) == 1)
-        sdl::dropUserEvent(event.user);
+        dropUserEvent(event.user);
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
     Cursor::forgetHandles();
 }
 
-int32_t runMessageLoop()
+int32_t SdlPlatform::runMessageLoop()
 {
     SDL_Event event;
     while (SDL_WaitEvent(&event)) {
@@ -371,7 +367,7 @@ int32_t runMessageLoop()
     return quitCode;
 }
 
-bool pumpMessages(uint32_t timeoutMs)
+bool SdlPlatform::pumpMessages(uint32_t timeoutMs)
 {
     SDL_Event event;
     if (timeoutMs > 0 && SDL_WaitEventTimeout(&event, int(timeoutMs)) && dispatchOne(event))
@@ -383,14 +379,14 @@ bool pumpMessages(uint32_t timeoutMs)
     return true;
 }
 
-int32_t getKeyModifiers()
+int32_t SdlPlatform::getKeyModifiers()
 {
     int32_t modifiers = 0;
-    if (sdl::keyModifiers & KMOD_CTRL)
+    if (keyModifiers & KMOD_CTRL)
         modifiers |= Event::Control;
-    if (sdl::keyModifiers & KMOD_SHIFT)
+    if (keyModifiers & KMOD_SHIFT)
         modifiers |= Event::Shift;
     return modifiers;
 }
 
-} // namespace window::platform
+} // namespace window::sdl

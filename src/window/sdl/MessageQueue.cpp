@@ -1,7 +1,7 @@
 // The message queue of the SDL platform layer: posted messages and window timers travel as
 // SDL user events to the main thread, each holding a reference to its target component until
 // it is delivered or dropped.
-#include "window/Platform.h"
+#include "window/sdl/SdlPlatform.h"
 
 #include "lang/Ref.h"
 #include "window/Component.h"
@@ -165,59 +165,56 @@ bool pushUserEvent(UserEvent kind, void* data1, void* data2)
     return SDL_PushEvent(&event) == 1;
 }
 
-} // namespace window::sdl
-
-namespace window::platform {
-
-void postMessage(Component* target, uint32_t message, WParam wParam, LParam lParam)
+void SdlPlatform::postMessage(Component* target, uint32_t message, WParam wParam, LParam lParam)
 {
     if (!target)
         return;
     target->addRef();
-    auto* posted = new sdl::PostedMessage{target, message, wParam, lParam};
-    if (!sdl::pushUserEvent(sdl::UserEvent::PostedMessage, posted)) {
+    auto* posted = new PostedMessage{target, message, wParam, lParam};
+    if (!pushUserEvent(UserEvent::PostedMessage, posted)) {
         target->release();
         delete posted;
     }
 }
 
-void postMessageAfter(Component* target, uint32_t message, WParam wParam, LParam lParam, uint32_t delayMs)
+void SdlPlatform::postMessageAfter(
+    Component* target, uint32_t message, WParam wParam, LParam lParam, uint32_t delayMs)
 {
     if (!target)
         return;
     target->addRef();
-    auto* posted = new sdl::PostedMessage{target, message, wParam, lParam};
-    if (SDL_AddTimer(delayMs, sdl::postLater, posted) == 0) {
+    auto* posted = new PostedMessage{target, message, wParam, lParam};
+    if (SDL_AddTimer(delayMs, postLater, posted) == 0) {
         target->release();
         delete posted;
     }
 }
 
-void postQuit(int32_t exitCode)
+void SdlPlatform::postQuit(int32_t exitCode)
 {
-    sdl::pushUserEvent(sdl::UserEvent::Quit, reinterpret_cast<void*>(intptr_t(exitCode)));
+    pushUserEvent(UserEvent::Quit, reinterpret_cast<void*>(intptr_t(exitCode)));
 }
 
-void setTimer(Component* target, int32_t id, uint32_t periodMs)
+void SdlPlatform::setTimer(Component* target, int32_t id, uint32_t periodMs)
 {
     if (!target || !SDL_WasInit(SDL_INIT_TIMER))
         return;
     killTimer(target, id);
-    std::lock_guard<std::mutex> guard(sdl::timerMutex);
-    uintptr_t key = sdl::nextTimerKey++;
+    std::lock_guard<std::mutex> guard(timerMutex);
+    uintptr_t key = nextTimerKey++;
     target->addRef();
-    sdl::timers[key] = sdl::TimerRecord{target, id, 0, false};
-    sdl::timers[key].sdlTimer = SDL_AddTimer(periodMs, sdl::timerTick, reinterpret_cast<void*>(key));
+    timers[key] = TimerRecord{target, id, 0, false};
+    timers[key].sdlTimer = SDL_AddTimer(periodMs, timerTick, reinterpret_cast<void*>(key));
 }
 
-void killTimer(Component* target, int32_t id)
+void SdlPlatform::killTimer(Component* target, int32_t id)
 {
-    sdl::removeTimers([&](const sdl::TimerRecord& record) { return record.target == target && record.id == id; });
+    removeTimers([&](const TimerRecord& record) { return record.target == target && record.id == id; });
 }
 
-void killTimers(Component* target)
+void SdlPlatform::killTimers(Component* target)
 {
-    sdl::removeTimers([&](const sdl::TimerRecord& record) { return record.target == target; });
+    removeTimers([&](const TimerRecord& record) { return record.target == target; });
 }
 
-} // namespace window::platform
+} // namespace window::sdl

@@ -1,6 +1,6 @@
 // The process-wide part of the SDL platform layer: start-up, the desktop, message boxes,
 // cursors and the clock. The event pump is in EventPump.cpp.
-#include "window/Platform.h"
+#include "window/sdl/SdlPlatform.h"
 
 #include "lang/Cp1252.h"
 #include "lang/Debug.h"
@@ -8,6 +8,7 @@
 #include "window/Cursor.h"
 #include "window/sdl/SdlWindow.h"
 #include "window/sdl/MessageQueue.h"
+#include "window/sdl/x11/LateWakeups.h"
 
 #include <SDL.h>
 
@@ -15,7 +16,7 @@
 #include <cstring>
 #include <thread>
 
-namespace window::platform {
+namespace window::sdl {
 
 namespace {
 
@@ -68,7 +69,7 @@ bool hasVisibleDisplay()
 
 } // namespace
 
-bool initialise()
+bool SdlPlatform::initialise()
 {
     if (SDL_WasInit(SDL_INIT_VIDEO))
         return true;
@@ -82,25 +83,27 @@ bool initialise()
     // frame under Xvfb, bench/window/present_bench.cpp). KIPTO2_PRESENT=accelerated picks
     // SDL's GPU renderer instead, for machines where that is cheaper.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    // SDL keeps the handler it finds and puts it back when it closes its displays.
+    ignoreLateWakeups();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         lang::debugOutput((lang::String("SDL video start failed: ") + SDL_GetError() + "\n").c_str());
         return false;
     }
-    sdl::registerUserEvents();
+    registerUserEvents();
     SDL_StartTextInput();
     return true;
 }
 
-bool isMainThread()
+bool SdlPlatform::isMainThread()
 {
     return SDL_WasInit(SDL_INIT_VIDEO) && std::this_thread::get_id() == mainThreadId;
 }
 
-NativeWindow* createWindow(Component* owner, const WindowSettings& settings)
+NativeWindow* SdlPlatform::createWindow(Component* owner, const WindowSettings& settings)
 {
     if (!initialise())
         return nullptr;
-    auto* window = new sdl::SdlWindow(owner, settings);
+    auto* window = new SdlWindow(owner, settings);
     if (!window->isValid()) {
         delete window;
         return nullptr;
@@ -108,17 +111,17 @@ NativeWindow* createWindow(Component* owner, const WindowSettings& settings)
     return window;
 }
 
-uint32_t getTicks()
+uint32_t SdlPlatform::getTicks()
 {
     return SDL_GetTicks();
 }
 
-void showMessageBox(const char* cp1252Title, const char* cp1252Text)
+void SdlPlatform::showMessageBox(const char* cp1252Title, const char* cp1252Text)
 {
     std::string title = lang::cp1252ToUtf8(cp1252Title ? cp1252Title : "");
     std::string text = lang::cp1252ToUtf8(cp1252Text ? cp1252Text : "");
     if (hasVisibleDisplay()) {
-        const auto& windows = sdl::SdlWindow::all();
+        const auto& windows = SdlWindow::all();
         SDL_Window* parent = windows.empty() ? nullptr : windows.front()->getSdlWindow();
         if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), parent) == 0)
             return;
@@ -126,7 +129,7 @@ void showMessageBox(const char* cp1252Title, const char* cp1252Text)
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
 }
 
-DesktopInfo getDesktop()
+DesktopInfo SdlPlatform::getDesktop()
 {
     DesktopInfo desktop;
     desktop.width = desktop.workWidth = 800;
@@ -153,12 +156,12 @@ DesktopInfo getDesktop()
     return desktop;
 }
 
-bool openUrl(const char* url)
+bool SdlPlatform::openUrl(const char* url)
 {
     return url && SDL_OpenURL(url) == 0;
 }
 
-void* createCursor(int32_t kind)
+void* SdlPlatform::createCursor(int32_t kind)
 {
     if (!SDL_WasInit(SDL_INIT_VIDEO))
         return nullptr;
@@ -177,10 +180,10 @@ void* createCursor(int32_t kind)
     }
 }
 
-void showCursor(void* handle)
+void SdlPlatform::showCursor(void* handle)
 {
     if (handle && SDL_WasInit(SDL_INIT_VIDEO))
         SDL_SetCursor(static_cast<SDL_Cursor*>(handle));
 }
 
-} // namespace window::platform
+} // namespace window::sdl

@@ -1,8 +1,9 @@
 #include "window/text/Font.h"
 
 #include "lang/SyncGuard.h"
+#include "window/text/FontFace.h"
 #include "window/text/FontMetrics.h"
-#include "window/text/freetype/FontFace.h"
+#include "window/text/GlyphRasteriser.h"
 
 #include <cstring>
 
@@ -17,9 +18,11 @@ const TextMetrics kNoMetrics;
 } // namespace
 
 Font::Font(const lang::String& faceName, int32_t style, int32_t size, int32_t, int32_t, int32_t)
-    : faceName(faceName), style(style), size(size),
-      face(FontFace::open(faceName.c_str(), (style & STYLE_BOLD) != 0, (style & STYLE_ITALIC) != 0,
-          (style & STYLE_UNDERLINE) != 0, size))
+    : faceName(faceName),
+      style(style),
+      size(size),
+      face(GlyphRasteriser::installed().openFace(faceName.c_str(), (style & STYLE_BOLD) != 0,
+          (style & STYLE_ITALIC) != 0, (style & STYLE_UNDERLINE) != 0, size))
 {
 }
 

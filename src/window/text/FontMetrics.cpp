@@ -1,7 +1,7 @@
 #include "window/text/FontMetrics.h"
 
 #include "window/text/Font.h"
-#include "window/text/freetype/FontFace.h"
+#include "window/text/FontFace.h"
 
 #include <cstring>
 

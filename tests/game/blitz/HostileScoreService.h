@@ -1,13 +1,15 @@
 // A score service that misbehaves on purpose, for the tests of the game's client. The first
 // part of the request's path chooses how it answers (http://127.0.0.1:PORT/MODE/scores/...);
 // "good" answers like the real service, after checking a submission's check value with the
-// service's own rules.
+// service's own rules. "hold" answers like "good" once the test releases it, and "flaky" fails
+// with 500 as often as the test asked, then answers like "good".
 #pragma once
 
 #include "ScoreRequest.h"
 #include "Verification.h"
 #include "net/loopback_server.h"
 
+#include <atomic>
 #include <string>
 
 class HostileScoreService {
@@ -21,6 +23,17 @@ public:
     explicit HostileScoreService(const std::string& secretFile)
     {
         server.on("/good/", [](const std::string& target, const LoopbackServer::Reply& reply) { good(target, reply); });
+        server.on("/hold/", [this](const std::string& target, const LoopbackServer::Reply& reply) {
+            while (!released && reply.pause(10)) {
+            }
+            good(target, reply);
+        });
+        server.on("/flaky/", [this](const std::string& target, const LoopbackServer::Reply& reply) {
+            if (failures.fetch_sub(1) > 0)
+                reply.send(LoopbackServer::answer(500, "down"));
+            else
+                good(target, reply);
+        });
         server.on("/noanswer/", [](const std::string&, const LoopbackServer::Reply&) {});
         server.on("/stall/", [](const std::string&, const LoopbackServer::Reply& reply) {
             while (reply.pause(100)) {
@@ -90,6 +103,11 @@ public:
     // The base address of one mode.
     std::string base(const std::string& mode) const { return server.url("/" + mode); }
     std::vector<std::string> requests() const { return server.requests(); }
+    // Holds the answers of the "hold" mode until release().
+    void hold() { released = false; }
+    void release() { released = true; }
+    // The next requests in the "flaky" mode fail.
+    void failNext(int count) { failures = count; }
 
 private:
     static void good(const std::string& target, const LoopbackServer::Reply& reply)
@@ -111,5 +129,8 @@ private:
         reply.send(LoopbackServer::answer(200, list));
     }
 
+    std::atomic<bool> released{false};
+    std::atomic<int> failures{0};
+    // Declared last: its threads end before the flags above go.
     LoopbackServer server;
 };

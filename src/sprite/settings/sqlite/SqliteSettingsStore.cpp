@@ -8,7 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
+#include <filesystem>
 
 namespace sprite {
 
@@ -329,7 +329,7 @@ bool SqliteSettingsStore::isInstanceOf(const char* className) const
     return std::strcmp(className, "SqliteSettingsStore") == 0 || SettingsStore::isInstanceOf(className);
 }
 
-SettingsStore* openSettingsStore(const lang::String& name)
+SettingsStore* SqliteSettingsStore::openFor(const lang::String& name)
 {
     SettingsLocation where = SettingsLocation::of(name);
     std::string file = where.folder;
@@ -341,8 +341,8 @@ SettingsStore* openSettingsStore(const lang::String& name)
     } else {
         file = where.folder + "/" + where.fileStem + ".sqlite";
         // SQLite takes an empty file for a new database; an emptied one must not pass unnoticed.
-        struct stat info {};
-        if (::stat(file.c_str(), &info) == 0 && info.st_size == 0)
+        std::error_code error;
+        if (std::filesystem::file_size(file, error) == 0 && !error)
             std::fprintf(stderr, "Settings: %s was empty; starting with default settings.\n", file.c_str());
         if (SqliteSettingsStore* store = SqliteSettingsStore::open(file, where.rootKey, whyNot))
             return store;

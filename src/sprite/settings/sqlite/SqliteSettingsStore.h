@@ -23,6 +23,12 @@ public:
     // in `whyNot`; such a file is left untouched. The caller releases the store.
     static SqliteSettingsStore* open(const std::string& file, const lang::String& rootKey,
                                      std::string& whyNot);
+    // The settings back end (installSettingsStore): the store of the registry path
+    // "Software\Corvalen\" + name. Its file is named after the first name of the path and the
+    // rest of the path is the root key inside it. A file that cannot be used is left as it is;
+    // the store then starts empty in memory and says so on standard error. Never null; the
+    // caller releases the store.
+    static SettingsStore* openFor(const lang::String& name);
     ~SqliteSettingsStore() override;
     SqliteSettingsStore(const SqliteSettingsStore&) = delete;
     SqliteSettingsStore& operator=(const SqliteSettingsStore&) = delete;

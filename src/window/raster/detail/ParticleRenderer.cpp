@@ -4,7 +4,7 @@
 #include "util/Region.h"
 #include "window/image/ImageBase.h"
 #include "window/raster/detail/BlendKernels.h"
-#include "window/raster/ImageGraphics.h"
+#include "window/raster/Graphics.h"
 
 #include <cmath>
 #include <cstring>
@@ -31,12 +31,11 @@ void ParticleRenderer::addPoint(float x, float y, float, uint32_t argb)
 
 void ParticleRenderer::draw(Graphics* target)
 {
-    if (!target || !target->isInstanceOf("ImageGraphics") || points.empty()) {
+    ImageBase* surface = target ? target->getPixelTarget() : nullptr;
+    if (!surface || points.empty()) {
         points.clear();
         return;
     }
-    auto* graphics = static_cast<ImageGraphics*>(target);
-    ImageBase* surface = graphics->getImage();
     surface->ensurePixels();
     uint32_t* pixels = surface->getPixels();
     if (!pixels) {
@@ -45,13 +44,13 @@ void ParticleRenderer::draw(Graphics* target)
     }
     const int32_t stride = surface->getRowBytes() / 4;
     const util::RectangleNM whole(0, 0, surface->getWidth(), surface->getHeight());
-    lang::Ref<util::Region> clip = lang::adopt(graphics->getClipRegion());
+    lang::Ref<util::Region> clip = lang::adopt(target->getClip());
     blend::Multipliers multipliers;
-    multipliers.alpha = graphics->getOpacity();
-    const bool additive = graphics->getBlendMode() == Graphics::BLEND_ADDITIVE;
+    multipliers.alpha = target->getOpacity();
+    const bool additive = target->getBlendMode() == Graphics::BLEND_ADDITIVE;
     const bool targetHasAlpha = surface->getHasAlpha();
-    const int32_t dx = graphics->getTranslateX();
-    const int32_t dy = graphics->getTranslateY();
+    const int32_t dx = target->getTranslateX();
+    const int32_t dy = target->getTranslateY();
     for (const util::RectangleNM& rectangle : clip->getRectangles()) {
         const util::RectangleNM part = rectangle.intersect(whole);
         for (const Point& point : points) {

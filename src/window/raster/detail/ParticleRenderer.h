@@ -16,7 +16,8 @@ public:
 
     bool init(int32_t count) override;
     void addPoint(float x, float y, float z, uint32_t argb) override;
-    // Draws on image targets; any other target only empties the frame.
+    // Draws on the targets that give their pixels (Graphics::getPixelTarget); any other target
+    // only empties the frame.
     void draw(Graphics* target) override;
 
     int32_t getPointCount() const { return static_cast<int32_t>(points.size()); }

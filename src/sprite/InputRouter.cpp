@@ -1,11 +1,11 @@
-// The canvas's input rules: how presses, releases, moves and keys reach the dialogs and
-// buttons (examined from the top of the sprite list down) and become named actions.
-#include "sprite/GameCanvas3.h"
+#include "sprite/InputRouter.h"
 
+#include "lang/Debug.h"
+#include "lang/Exception.h"
 #include "lang/SyncGuard.h"
 #include "sprite/ButtonMixin.h"
 #include "sprite/DialogSprite.h"
-#include "window/Event.h"
+#include "sprite/SpriteList.h"
 
 namespace sprite {
 
@@ -20,45 +20,86 @@ DialogSprite* visibleDialog(SpriteBase* sprite)
 
 } // namespace
 
-void GameCanvas3::dispatchEvent()
+InputRouter::InputRouter(lang::Object& owner, SpriteList& sprites, std::function<void()> dispatch)
+    : owner(owner), sprites(sprites), dispatch(std::move(dispatch))
 {
-    lang::Ref<window::Event> event = currentEvent;
-    if (!event)
-        return;
-    // The sprites answering input are those the render thread updates and paints.
-    SyncGuard guard(this);
-    lang::Ref<lang::Object> source;
-    lang::String name;
-    bool isAction = false;
-    switch (event->id) {
-    case window::Event::MouseDown:
-        isAction = onMousePressed(event.get(), source, name);
-        break;
-    case window::Event::MouseMove:
-    case window::Event::MouseDrag:
-        isAction = onMouseMoved(event.get(), source, name);
-        break;
-    case window::Event::MouseUp:
-        isAction = onMouseReleased(event.get(), source, name);
-        break;
-    case window::Event::KeyDown:
-        isAction = !handleDebugKey(event.get()) && onKey(event.get(), source, name);
-        break;
-    case window::Event::KeyUp:
-        isAction = onOtherEvent(event.get(), source, name);
-        break;
-    case window::Event::Action:
-        handleEvent(event.get());
-        return;
-    default:
-        return;
-    }
-    if (isAction)
-        onAction(source.get(), name);
 }
 
-bool GameCanvas3::resolveDialogResult(SpriteBase* dialogSprite, int32_t result, lang::Ref<lang::Object>& outSource,
-    lang::String& outName)
+// --- the queue and its thread
+
+void InputRouter::start()
+{
+    accepting = true;
+    if (!thread) {
+        thread = lang::adopt(new LoopThread(
+            &owner, [this](LoopThread& running) { run(running); }, "InputThread"));
+        thread->start();
+    }
+    blocked = false;
+}
+
+void InputRouter::requestStop()
+{
+    if (thread)
+        thread->requestStop();
+    blocked = true;
+}
+
+void InputRouter::wake()
+{
+    SyncGuard queueGuard(queue);
+    queue.notifyAll();
+}
+
+bool InputRouter::enqueue(window::Event* event)
+{
+    if (!event || !accepting || blocked)
+        return false;
+    SyncGuard guard(queue);
+    queue.addElement(event);
+    queue.notifyAll();
+    return true;
+}
+
+int32_t InputRouter::queuedCount()
+{
+    SyncGuard guard(queue);
+    return queue.size();
+}
+
+void InputRouter::run(LoopThread& running)
+{
+    while (!running.isStopRequested()) {
+        {
+            SyncGuard queueGuard(queue);
+            if (queue.size() > 0) {
+                currentEvent = lang::retain(static_cast<window::Event*>(queue.elementAt(0)));
+                queue.removeElementAt(0);
+                dispatching = true;
+            }
+        }
+        if (currentEvent) {
+            try {
+                dispatch();
+            } catch (lang::Exception* exception) {
+                lang::debugOutput((exception->getMessage() + "\n").c_str());
+                exception->release();
+            }
+            currentEvent.reset();
+            dispatching = false;
+        }
+        SyncGuard queueGuard(queue);
+        while (queue.size() == 0 && !running.isStopRequested())
+            queue.wait(3000);
+    }
+    SyncGuard queueGuard(queue);
+    queue.removeAllElements();
+}
+
+// --- the rules
+
+bool InputRouter::resolveDialogResult(
+    SpriteBase* dialogSprite, int32_t result, lang::Ref<lang::Object>& outSource, lang::String& outName)
 {
     auto* dialog = static_cast<DialogSprite*>(dialogSprite);
     outSource = lang::retain<lang::Object>(dialog);
@@ -92,12 +133,13 @@ bool GameCanvas3::resolveDialogResult(SpriteBase* dialogSprite, int32_t result, 
     }
 }
 
-bool GameCanvas3::onMousePressed(window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
+bool InputRouter::mousePressed(
+    window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
 {
     pressedName = lang::String();
     pressedSprite.reset();
-    for (int32_t i = getSpriteCount() - 1; i >= 0; --i) {
-        lang::Ref<SpriteBase> sprite = lang::adopt(getSpriteAt(i));
+    for (int32_t i = sprites.count() - 1; i >= 0; --i) {
+        lang::Ref<SpriteBase> sprite = lang::adopt(sprites.at(i));
         if (DialogSprite* dialog = visibleDialog(sprite.get())) {
             const int32_t result = dialog->handleMousePressed(event);
             if (result != DialogSprite::NotHandled)
@@ -121,7 +163,8 @@ bool GameCanvas3::onMousePressed(window::Event* event, lang::Ref<lang::Object>& 
     return false;
 }
 
-bool GameCanvas3::onMouseReleased(window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
+bool InputRouter::mouseReleased(
+    window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
 {
     if (!pressedName.isEmpty()) {
         const lang::String name = pressedName;
@@ -135,8 +178,8 @@ bool GameCanvas3::onMouseReleased(window::Event* event, lang::Ref<lang::Object>&
             return true;
         }
     }
-    for (int32_t i = getSpriteCount() - 1; i >= 0; --i) {
-        lang::Ref<SpriteBase> sprite = lang::adopt(getSpriteAt(i));
+    for (int32_t i = sprites.count() - 1; i >= 0; --i) {
+        lang::Ref<SpriteBase> sprite = lang::adopt(sprites.at(i));
         DialogSprite* dialog = visibleDialog(sprite.get());
         if (!dialog)
             continue;
@@ -149,11 +192,11 @@ bool GameCanvas3::onMouseReleased(window::Event* event, lang::Ref<lang::Object>&
     return false;
 }
 
-bool GameCanvas3::onMouseMoved(window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
+bool InputRouter::mouseMoved(window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
 {
     bool onButton = false;
-    for (int32_t i = getSpriteCount() - 1; i >= 0; --i) {
-        lang::Ref<SpriteBase> sprite = lang::adopt(getSpriteAt(i));
+    for (int32_t i = sprites.count() - 1; i >= 0; --i) {
+        lang::Ref<SpriteBase> sprite = lang::adopt(sprites.at(i));
         if (ButtonMixin* button = ButtonMixin::of(sprite.get())) {
             if (button->hover(event->x, event->y))
                 onButton = true;
@@ -175,15 +218,10 @@ bool GameCanvas3::onMouseMoved(window::Event* event, lang::Ref<lang::Object>& ou
     return true;
 }
 
-bool GameCanvas3::onOtherEvent(window::Event*, lang::Ref<lang::Object>&, lang::String&)
+bool InputRouter::key(window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
 {
-    return false;
-}
-
-bool GameCanvas3::onKey(window::Event* event, lang::Ref<lang::Object>& outSource, lang::String& outName)
-{
-    for (int32_t i = getSpriteCount() - 1; i >= 0; --i) {
-        lang::Ref<SpriteBase> sprite = lang::adopt(getSpriteAt(i));
+    for (int32_t i = sprites.count() - 1; i >= 0; --i) {
+        lang::Ref<SpriteBase> sprite = lang::adopt(sprites.at(i));
         DialogSprite* dialog = visibleDialog(sprite.get());
         if (!dialog)
             continue;
@@ -199,19 +237,14 @@ bool GameCanvas3::onKey(window::Event* event, lang::Ref<lang::Object>& outSource
     return false;
 }
 
-bool GameCanvas3::handleDebugKey(window::Event* event)
+bool InputRouter::offerToDialogs(const lang::String& name)
 {
-    if (!debugMode)
-        return false;
-    if (event->keyCode == DebugPauseKey) {
-        debugPaused = !debugPaused;
-        return true;
-    }
-    if (debugPaused && (event->keyCode == DebugStepKeyA || event->keyCode == DebugStepKeyB)) {
-        frameStep();
-        return true;
-    }
-    return false;
+    return sprites.visitFromTop([&name](SpriteBase* sprite) {
+        if (!sprite->isVisible() || !sprite->isInstanceOf("DialogSprite"))
+            return false;
+        const int32_t result = static_cast<DialogSprite*>(sprite)->offerAction(name);
+        return result >= DialogSprite::Action && result <= DialogSprite::Swallowed;
+    });
 }
 
 } // namespace sprite

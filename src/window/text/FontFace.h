@@ -1,6 +1,6 @@
-// One installed font at one pixel size: fontconfig picks the file for a face name and style,
-// FreeType rasterises its glyphs. The glyphs of the 256 Windows-1252 characters are kept once
-// made. Safe to use from several threads.
+// One installed font at one pixel size, as the font back end makes it: its measurements and the
+// glyphs of the 256 Windows-1252 characters, each rendered once on first use and kept. Safe to
+// use from several threads.
 #pragma once
 
 #include "window/text/GlyphBitmap.h"
@@ -14,11 +14,7 @@ namespace window {
 
 class FontFace {
 public:
-    // The face fontconfig chooses for the name (an alias such as "Arial" resolves to an
-    // installed metric twin); bold and italic are made up when the family lacks them. Null when
-    // no font can be loaded at all.
-    static std::shared_ptr<FontFace> open(const char* faceName, bool bold, bool italic, bool underline, int32_t pixelSize);
-    ~FontFace();
+    virtual ~FontFace() = default;
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
@@ -31,14 +27,15 @@ public:
     // The advance of a character, 0 when the font cannot give it.
     int32_t advanceOf(uint8_t code);
 
-private:
-    struct Native;
-    explicit FontFace(std::unique_ptr<Native> native);
-    bool render(uint8_t code, GlyphBitmap& out);
+protected:
+    FontFace() = default;
+    // Draws one character; false when the font cannot give it. Called once per character.
+    virtual bool render(uint8_t code, GlyphBitmap& out) = 0;
 
-    std::unique_ptr<Native> native;
     TextMetrics metrics;
     std::string description;
+
+private:
     std::mutex glyphLock;
     std::array<std::unique_ptr<GlyphBitmap>, 256> glyphs;
     std::array<bool, 256> failed{};

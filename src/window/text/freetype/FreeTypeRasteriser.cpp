@@ -1,6 +1,7 @@
-#include "window/text/freetype/FontFace.h"
+#include "window/text/freetype/FreeTypeRasteriser.h"
 
 #include "lang/Cp1252.h"
+#include "window/text/FontFace.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -86,49 +87,30 @@ uint8_t greyToLevel(uint8_t grey)
     return static_cast<uint8_t>((grey * 64 + 127) / 255);
 }
 
-} // namespace
+// A face of an installed font file. Its FreeType face is used under freeTypeLock only.
+class FreeTypeFace : public FontFace {
+public:
+    FreeTypeFace(
+        FT_Face face, const FontFile& file, bool bold, bool italic, bool underline, int32_t pixelSize);
+    ~FreeTypeFace() override;
 
-struct FontFace::Native {
-    FT_Face face = nullptr;
-    bool makeBold = false;
-    bool makeItalic = false;
+protected:
+    bool render(uint8_t code, GlyphBitmap& out) override;
 
-    ~Native()
-    {
-        if (face)
-            FT_Done_Face(face);
-    }
+private:
+    FT_Face face;
+    bool makeBold;
+    bool makeItalic;
 };
 
-FontFace::FontFace(std::unique_ptr<Native> native) : native(std::move(native)) {}
-
-FontFace::~FontFace()
+FreeTypeFace::FreeTypeFace(
+    FT_Face face, const FontFile& file, bool bold, bool italic, bool underline, int32_t pixelSize)
+    : face(face),
+      makeBold(bold && file.weight < FC_WEIGHT_DEMIBOLD),
+      makeItalic(italic && file.slant == FC_SLANT_ROMAN)
 {
-    std::lock_guard<std::mutex> guard(freeTypeLock());
-    native.reset();
-}
-
-std::shared_ptr<FontFace> FontFace::open(const char* faceName, bool bold, bool italic, bool underline, int32_t pixelSize)
-{
-    std::lock_guard<std::mutex> guard(freeTypeLock());
-    FT_Library library = freeTypeLibrary();
-    FontFile file;
-    if (library == nullptr || !findFontFile(lang::cp1252ToUtf8(faceName), bold, italic, file))
-        return nullptr;
-    auto native = std::make_unique<Native>();
-    if (FT_New_Face(library, file.path.c_str(), file.index, &native->face) != 0) {
-        native->face = nullptr;
-        return nullptr;
-    }
-    FT_Face face = native->face;
-    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(std::max(1, pixelSize))) != 0)
-        return nullptr;
-    native->makeBold = bold && file.weight < FC_WEIGHT_DEMIBOLD;
-    native->makeItalic = italic && file.slant == FC_SLANT_ROMAN;
-
-    std::shared_ptr<FontFace> created(new FontFace(std::move(native)));
-    created->description = file.description;
-    TextMetrics& m = created->metrics;
+    description = file.description;
+    TextMetrics& m = metrics;
     const FT_Size_Metrics& size = face->size->metrics;
     m.ascent = toPixels(size.ascender);
     m.descent = -toPixels(size.descender);
@@ -143,40 +125,26 @@ std::shared_ptr<FontFace> FontFace::open(const char* faceName, bool bold, bool i
     m.underlined = underline;
     const int32_t thickness = toPixels(FT_MulFix(face->underline_thickness, size.y_scale));
     m.underlineThickness = std::max(1, thickness);
-    m.underlinePosition = std::max(1, toPixels(-FT_MulFix(face->underline_position, size.y_scale)) - m.underlineThickness / 2);
-    return created;
+    m.underlinePosition = std::max(
+        1, toPixels(-FT_MulFix(face->underline_position, size.y_scale)) - m.underlineThickness / 2);
 }
 
-const GlyphBitmap* FontFace::getGlyph(uint8_t code)
-{
-    std::lock_guard<std::mutex> guard(glyphLock);
-    if (!glyphs[code] && !failed[code]) {
-        auto glyph = std::make_unique<GlyphBitmap>();
-        if (render(code, *glyph))
-            glyphs[code] = std::move(glyph);
-        else
-            failed[code] = true;
-    }
-    return glyphs[code].get();
-}
-
-int32_t FontFace::advanceOf(uint8_t code)
-{
-    const GlyphBitmap* glyph = getGlyph(code);
-    return glyph ? glyph->cellAdvance : 0;
-}
-
-bool FontFace::render(uint8_t code, GlyphBitmap& out)
+FreeTypeFace::~FreeTypeFace()
 {
     std::lock_guard<std::mutex> guard(freeTypeLock());
-    FT_Face face = native->face;
+    FT_Done_Face(face);
+}
+
+bool FreeTypeFace::render(uint8_t code, GlyphBitmap& out)
+{
+    std::lock_guard<std::mutex> guard(freeTypeLock());
     const FT_UInt index = FT_Get_Char_Index(face, lang::cp1252ToUnicode(code));
     if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT) != 0)
         return false;
     FT_GlyphSlot slot = face->glyph;
-    if (native->makeBold)
+    if (makeBold)
         FT_GlyphSlot_Embolden(slot);
-    if (native->makeItalic)
+    if (makeItalic)
         FT_GlyphSlot_Oblique(slot);
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
         return false;
@@ -200,6 +168,26 @@ bool FontFace::render(uint8_t code, GlyphBitmap& out)
             to[x] = grey ? greyToLevel(row[x]) : ((row[x >> 3] >> (7 - (x & 7))) & 1) * 64;
     }
     return true;
+}
+
+} // namespace
+
+std::shared_ptr<FontFace> FreeTypeRasteriser::openFace(
+    const char* faceName, bool bold, bool italic, bool underline, int32_t pixelSize)
+{
+    std::lock_guard<std::mutex> guard(freeTypeLock());
+    FT_Library library = freeTypeLibrary();
+    FontFile file;
+    if (library == nullptr || !findFontFile(lang::cp1252ToUtf8(faceName), bold, italic, file))
+        return nullptr;
+    FT_Face face = nullptr;
+    if (FT_New_Face(library, file.path.c_str(), file.index, &face) != 0)
+        return nullptr;
+    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(std::max(1, pixelSize))) != 0) {
+        FT_Done_Face(face);
+        return nullptr;
+    }
+    return std::make_shared<FreeTypeFace>(face, file, bold, italic, underline, pixelSize);
 }
 
 } // namespace window
