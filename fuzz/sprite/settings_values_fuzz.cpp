@@ -12,6 +12,7 @@
 // below the size of Names picks from it, any other byte is its own decimal number.
 #include "lang/Ref.h"
 #include "sprite/User.h"
+#include "sprite/settings/sqlite/SqliteSettingsStore.h"
 #include "util/OwningArray.h"
 
 #include <sqlite3.h>
@@ -135,6 +136,7 @@ void removeFiles(const std::string& file)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
+    sprite::installSettingsStore(&sprite::SqliteSettingsStore::openFor);
     // Memory-backed where the machine has it: the store syncs every write.
     const std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
     std::string pattern = base + "/kipto2-settings-fuzz-XXXXXX";
