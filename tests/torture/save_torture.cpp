@@ -230,6 +230,10 @@ int runTorture(int kills, unsigned seed)
         if (now < 0)
             break;
         stored = now;
+        if (tally.kills % 100 == 0) {
+            std::printf("%d kills, generation %d\n", tally.kills, stored);
+            std::fflush(stdout);
+        }
     }
     tally.kills--;
     std::printf("kills: %d, last generation: %d, corrupt stores: %d, corrupt safety copies: %d, "
