@@ -1,5 +1,5 @@
 #!/bin/sh
-# The long soak: builds the harness in build/ and plays the soak flow (ninety rounds on the fast
+# The long soak: builds the harness in build/ and plays the soak flow (53 rounds on the fast
 # clock after a warm-up), which fails when the resident memory grew by 5 MB or more.
 #
 #   scripts/soak.sh
