@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes to the engine's sample and stream loaders (WAV, Ogg Vorbis, MPEG)
-// and plays what loads through a pulled null output.
+// Feeds arbitrary bytes to the engine's sample and stream loaders (WAV, Ogg Vorbis, MPEG) and
+// to its module song loader (MOD, S3M, XM, IT, ...), and plays what loads through a pulled null
+// output: looping, paused and resumed.
 #include "sound/NullOutput.h"
 #include "sound/SoundEngine.h"
 
@@ -35,6 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         rig.engine.playStream(-1, stream);
         rig.output->pull(mixed.data(), 4096);
         rig.engine.closeStream(stream);
+    }
+    if (sound::Song* song = rig.engine.loadSongFromMemory(data, length)) {
+        rig.engine.playSong(song);
+        rig.output->pull(mixed.data(), 4096);
+        rig.engine.setSongPaused(song, true);
+        rig.output->pull(mixed.data(), 512);
+        rig.engine.setSongPaused(song, false);
+        rig.output->pull(mixed.data(), 512);
+        rig.engine.freeSong(song);
     }
     return 0;
 }

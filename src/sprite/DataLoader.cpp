@@ -539,7 +539,9 @@ void DataLoader::loadImageBundle(const lang::String& fileName)
             uint8_t nameLength = 0;
             if (!readBigEndian(in, length) || readFully(in, &nameLength, 1) != 1)
                 return;
-            std::vector<uint8_t> nameField(nameLength);
+            // One byte more than the field, always zero: a name that fills its field (or an
+            // empty field) still ends.
+            std::vector<uint8_t> nameField(nameLength + 1u, 0);
             if (readFully(in, nameField.data(), nameLength) != nameLength)
                 return;
             consumed += 5 + nameLength;
@@ -554,8 +556,7 @@ void DataLoader::loadImageBundle(const lang::String& fileName)
                 continue;
             for (uint8_t& byte : bytes)
                 byte ^= bundle::Key;
-            const lang::String pictureName(reinterpret_cast<const char*>(nameField.data()), 0,
-                int32_t(strnlen(reinterpret_cast<const char*>(nameField.data()), nameLength)));
+            const lang::String pictureName(reinterpret_cast<const char*>(nameField.data()));
             lang::Ref<window::ImageBase> image = lang::adopt<window::ImageBase>(new window::PixelImage(bytes.data(), int32_t(length)));
             replaceImage(pictureName, image.get());
         }

@@ -47,6 +47,10 @@ void LoaderFrame2::init(GameCanvas3* newCanvas, const lang::String& dataFile, co
         baseDir = lang::programDirectory();
     user = lang::adopt(new User);
     user->open(registryName);
+    // Saves that will not be kept, or were rolled back, are the player's to know before playing.
+    const lang::String trouble = user->getTrouble();
+    if (!trouble.isEmpty())
+        window::platform::showMessageBox("Kipto2", trouble.c_str());
     GameCanvas3::debugMode = user->getString("Debug", "").equals("ZT");
     if (chooseFullScreen(*user, window::platform::getDesktop().bitsPerPixel))
         setFullScreen(true, false);

@@ -42,6 +42,11 @@ int32_t parseDecimal(const char* text)
 // The text of a string value up to its terminating zero; false when it is too long to return.
 bool stringOf(const SettingsStore::Value& value, String& text)
 {
+    // A value of no bytes, not even the terminating zero, is an empty string.
+    if (value.bytes.empty()) {
+        text = String("");
+        return true;
+    }
     const auto* chars = reinterpret_cast<const char*>(value.bytes.data());
     size_t length = strnlen(chars, value.bytes.size());
     if (length > static_cast<size_t>(User::MaxStringBytes))
@@ -93,6 +98,12 @@ bool User::isPersistent() const
 {
     SyncGuard guard(*this);
     return root && root->isPersistent();
+}
+
+lang::String User::getTrouble() const
+{
+    SyncGuard guard(*this);
+    return root ? root->getTrouble() : lang::String("");
 }
 
 bool User::readValue(const String& path, SettingsStore::Value& out)
@@ -174,19 +185,22 @@ void User::setBinary(const String& path, const lang::ByteArray& bytes)
     writeValue(path, SettingsStore::TypeBinary, bytes.data(), static_cast<size_t>(bytes.length()));
 }
 
-void User::writeChunked(const String& path, const lang::ByteArray& bytes)
+bool User::writeChunked(const String& path, const lang::ByteArray& bytes)
 {
     SyncGuard guard(*this);
     if (!root)
-        return;
-    SettingsStore::WriteBatch batch(*root);
-    int32_t chunk = 0;
-    for (int32_t offset = 0; offset < bytes.length(); offset += ChunkBytes, chunk++) {
-        int32_t count = bytes.length() - offset < ChunkBytes ? bytes.length() - offset : ChunkBytes;
-        root->setValue(path, String(chunk), SettingsStore::TypeBinary, bytes.data() + offset,
-                       static_cast<size_t>(count));
+        return false;
+    {
+        SettingsStore::WriteBatch batch(*root);
+        int32_t chunk = 0;
+        for (int32_t offset = 0; offset < bytes.length(); offset += ChunkBytes, chunk++) {
+            int32_t count = bytes.length() - offset < ChunkBytes ? bytes.length() - offset : ChunkBytes;
+            root->setValue(path, String(chunk), SettingsStore::TypeBinary, bytes.data() + offset,
+                           static_cast<size_t>(count));
+        }
+        root->deleteNumberedValuesFrom(path, chunk);
     }
-    root->deleteNumberedValuesFrom(path, chunk);
+    return root->isPersistent() && !root->lastWriteFailed();
 }
 
 bool User::getBinary(const String& path, lang::ByteArray& outBytes)

@@ -47,8 +47,9 @@ public:
     virtual void deleteValue(const lang::String& path);
     virtual void setBinary(const lang::String& path, const lang::ByteArray& bytes);
     // Writes the bytes as values "0", "1", ... of ChunkBytes each under the subkey `path`, and
-    // removes the chunks an earlier, longer value left there, all in one write.
-    virtual void writeChunked(const lang::String& path, const lang::ByteArray& bytes);
+    // removes the chunks an earlier, longer value left there, all in one write. True when the
+    // write reached the settings file; on false the value stored before is unchanged.
+    virtual bool writeChunked(const lang::String& path, const lang::ByteArray& bytes);
     // The bytes of a value of any type; false when it is missing.
     virtual bool getBinary(const lang::String& path, lang::ByteArray& outBytes);
     // The chunks "0", "1", ... under the subkey `path` joined up to the first missing one;
@@ -101,6 +102,9 @@ public:
     int32_t getStoredScores() const { return storedScores; }
     // False when the settings file could not be used and nothing will be kept.
     bool isPersistent() const;
+    // What went wrong with the settings file at open, in words for the player; empty when
+    // nothing did (SettingsStore::getTrouble).
+    lang::String getTrouble() const;
 
     bool isInstanceOf(const char* className) const override;
     const char* getClassName() const override { return "User"; }

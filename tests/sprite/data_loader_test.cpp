@@ -421,6 +421,53 @@ TEST_F(DataLoaderTest, BundlesWithBadHeadersOrLyingSizesLoadWhatIsSound)
     EXPECT_TRUE(messages.captions.empty());
 }
 
+TEST_F(DataLoaderTest, BundleEntriesWithEmptyOrUnendedNamesAndTheFuzzFindings)
+{
+    auto bigEndian = [](std::string& out, uint32_t value) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            out.push_back(char(value >> shift));
+    };
+    auto entry = [&](std::string& out, const std::string& nameField, const std::string& data) {
+        bigEndian(out, uint32_t(data.size()));
+        out.push_back(char(nameField.size()));
+        out += nameField;
+        for (char c : data)
+            out.push_back(char(c ^ 0x5A));
+    };
+    // A name field of no bytes, a name that fills its field without the ending zero, a plain one.
+    std::string body;
+    entry(body, "", spritetest::pngOf(3, 3, 0xFF0000FFu));
+    entry(body, "full", spritetest::pngOf(4, 2, 0xFF00FF00u));
+    entry(body, std::string("last\0", 5), spritetest::pngOf(5, 1, 0xFFFF0000u));
+    std::string bundle;
+    bigEndian(bundle, 3);
+    bigEndian(bundle, uint32_t(8 + body.size()));
+    spritetest::writeFile(folder.file("odd.bin"), bundle + body);
+    usePackage({{"t", "<images> odd.bin"}});
+    ASSERT_TRUE(loader->load("+t"));
+    auto* full = static_cast<window::ImageBase*>(loader->getImages().get("full"));
+    auto* last = static_cast<window::ImageBase*>(loader->getImages().get("last"));
+    ASSERT_TRUE(full && last);
+    EXPECT_EQ(full->getWidth(), 4);
+    EXPECT_EQ(last->getWidth(), 5);
+
+    // Tables that name themselves as the bundle b.bin and hold entries with empty names: found
+    // by the sprite table fuzzer, where the bundle reader passed a null name to the C library.
+    ASSERT_NE(std::getenv("KIPTO2_TEST_DATA"), nullptr);
+    const std::string findings = std::string(std::getenv("KIPTO2_TEST_DATA")) + "/sprite/bundle-empty-name";
+    int32_t inputs = 0;
+    for (const auto& file : std::filesystem::directory_iterator(findings)) {
+        const std::string bytes = testing_support::readFile(file.path().string());
+        spritetest::writeFile(folder.file("table.txt"), bytes);
+        spritetest::writeFile(folder.file("b.bin"), bytes);
+        lang::Ref<DataLoader> fresh
+            = lang::adopt(new DataLoader(lang::String(folder.path.c_str()), canvas.get(), nullptr));
+        EXPECT_TRUE(fresh->load("table.txt")) << file.path();
+        ++inputs;
+    }
+    EXPECT_EQ(inputs, 3);
+}
+
 TEST(BundleWriter, WhatIsWrittenReadsBack)
 {
     std::vector<uint8_t> bytes;

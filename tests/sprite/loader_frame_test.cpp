@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -115,4 +116,17 @@ TEST_F(LoaderFrameTest, TheNormalExitIsRecorded)
     frame->exit();
     EXPECT_TRUE(window::Component::isExiting());
     EXPECT_EQ(setting("NORMALEXIT"), 1);
+}
+
+TEST_F(LoaderFrameTest, APlayerIsToldWhenTheSavedGamesWereDamaged)
+{
+    preset("KEPT", 1);
+    std::ofstream(fileOf("FrameTest"), std::ios::binary | std::ios::trunc) << "no database";
+    // Without a display the message box is written to standard error.
+    testing::internal::CaptureStderr();
+    frame->init(canvas.get(), "+datfile", "FrameTest");
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("Kipto2: The saved games were damaged and have been restored"), std::string::npos)
+        << errors;
+    EXPECT_EQ(setting("KEPT"), 1);
 }

@@ -8,12 +8,14 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <csignal>
 #include <fstream>
 #include <iterator>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 using sprite::User;
 
@@ -71,45 +73,91 @@ protected:
         return bytes;
     }
 
-    // The file stays as it is and the game runs on defaults it keeps in memory.
-    void expectUnusedFile(const std::string& before)
+    // The files beside the settings file whose names say they were moved aside as damaged.
+    std::vector<std::string> damagedFiles() const
+    {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind("Kipto2.sqlite.damaged-", 0) == 0 && name.find("-wal") == std::string::npos
+                && name.find("-shm") == std::string::npos)
+                found.push_back(entry.path().string());
+        }
+        return found;
+    }
+
+    // The damaged file is kept, byte for byte, under a new name; the store opened in its place
+    // saves again, and the player is told. `restored` says whether the safety copy was used.
+    lang::Ref<User> expectMovedAside(const std::string& damaged, bool restored)
     {
         auto user = openCapturing();
-        EXPECT_FALSE(user->isPersistent());
-        EXPECT_NE(errors.find("cannot be used"), std::string::npos) << errors;
-        EXPECT_EQ(user->getInt("KEPT", 0), 0);
-        user->setInt("KEPT", 5);
-        EXPECT_EQ(user->getInt("KEPT", 0), 5);
-        user.reset();
-        EXPECT_TRUE(contentsOf(fileOf("Kipto2")) == before);
+        EXPECT_TRUE(user->isPersistent()) << errors;
+        EXPECT_NE(errors.find("kept as"), std::string::npos) << errors;
+        EXPECT_EQ(errors.find("restored from the safety copy") != std::string::npos, restored) << errors;
+        EXPECT_FALSE(user->getTrouble().isEmpty());
+        std::vector<std::string> aside = damagedFiles();
+        EXPECT_EQ(aside.size(), 1u);
+        if (!aside.empty()) {
+            EXPECT_TRUE(contentsOf(aside[0]) == damaged);
+        }
+        return user;
+    }
+
+    // Every record and the value written last before the store was closed came back.
+    void expectWholeStore(User& user)
+    {
+        EXPECT_EQ(user.getInt("KEPT", 0), 1);
+        for (int32_t i = 0; i < 40; i++) {
+            lang::ByteArray save;
+            EXPECT_TRUE(user.readChunked(lang::String("P") + i + "\\userdata", save) && isSaveOfRound(save, i)) << i;
+        }
     }
 
     std::string errors;
 };
 
-TEST_F(UserRecovery, AFileThatIsNoDatabaseIsLeftAlone)
+TEST_F(UserRecovery, ADamagedFileWithoutSafetyCopyIsMovedAsideAndANewOneSaves)
 {
     std::string garbage(70000, '\0');
     for (size_t i = 0; i < garbage.size(); i++)
         garbage[i] = static_cast<char>(i * 131 + 7);
     writeFile(fileOf("Kipto2"), garbage);
-    expectUnusedFile(garbage);
+    auto user = expectMovedAside(garbage, false);
+    user->setInt("NEW", 4);
+    user.reset();
+    EXPECT_EQ(openCapturing()->getInt("NEW", 0), 4);
+    EXPECT_TRUE(errors.empty()) << errors;
 }
 
-TEST_F(UserRecovery, ATruncatedFileIsLeftAlone)
+// The safety copy written when the store closed holds everything; a damaged page, a file cut
+// short by a crash and an emptied file each get it back.
+TEST_F(UserRecovery, ADamagedFileIsRestoredFromTheSafetyCopyOfTheLastCleanExit)
 {
-    std::string whole = makeFullFile();
-    std::string truncated = whole.substr(0, whole.size() / 2);
-    writeFile(fileOf("Kipto2"), truncated);
-    expectUnusedFile(truncated);
+    const std::string whole = makeFullFile();
+    std::string damagedPage = whole;
+    std::fill(damagedPage.begin() + 5 * 4096, damagedPage.begin() + 6 * 4096, static_cast<char>(0xA5));
+    for (const std::string& damaged : {damagedPage, whole.substr(0, whole.size() / 2), std::string()}) {
+        for (const std::string& old : damagedFiles())
+            std::filesystem::remove(old);
+        writeFile(fileOf("Kipto2"), damaged);
+        auto user = expectMovedAside(damaged, true);
+        expectWholeStore(*user);
+    }
 }
 
-TEST_F(UserRecovery, ADamagedPageIsFoundBeforeAnythingIsWritten)
+TEST_F(UserRecovery, ADamagedSafetyCopyIsNotRestoredAndIsRenewedAtTheNextClose)
 {
-    std::string damaged = makeFullFile();
-    std::fill(damaged.begin() + 5 * 4096, damaged.begin() + 6 * 4096, static_cast<char>(0xA5));
-    writeFile(fileOf("Kipto2"), damaged);
-    expectUnusedFile(damaged);
+    const std::string whole = makeFullFile();
+    const std::string backup = fileOf("Kipto2") + ".backup";
+    writeFile(backup, whole.substr(0, whole.size() / 3));
+    writeFile(fileOf("Kipto2"), whole.substr(0, whole.size() / 2));
+    auto user = expectMovedAside(whole.substr(0, whole.size() / 2), false);
+    user->setInt("KEPT", 2);
+    user.reset();
+    writeFile(fileOf("Kipto2"), "not a database");
+    for (const std::string& old : damagedFiles())
+        std::filesystem::remove(old);
+    EXPECT_EQ(expectMovedAside("not a database", true)->getInt("KEPT", 0), 2);
 }
 
 TEST_F(UserRecovery, AnEmptyFileStartsAfreshAndSaysSo)
@@ -146,6 +194,7 @@ TEST_F(UserRecovery, AnOpenDoesNotWaitForeverOnAFileLockedForGood)
     auto user = openCapturing();
     EXPECT_FALSE(user->isPersistent());
     EXPECT_NE(errors.find("locked"), std::string::npos) << errors;
+    EXPECT_NE(std::string(user->getTrouble().c_str()).find("in use by another program"), std::string::npos);
     user->setInt("KEPT", 1);
     sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(holder);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 using namespace testing_pictures;
 using window::DecodedImage;
 using window::decodeImage;
@@ -163,13 +166,45 @@ TEST(JpegDecoder, GreyAndColourPictures)
     EXPECT_FALSE(header.pixels);
 }
 
-TEST(JpegDecoder, CutOrForeignDataFails)
+TEST(JpegDecoder, DataThatLibjpegOnlyWarnsAboutIsShown)
+{
+    Bytes colour;
+    for (int32_t i = 0; i < 32 * 32; ++i)
+        colour.insert(colour.end(), {static_cast<uint8_t>(i % 251), 90, static_cast<uint8_t>(i / 8)});
+    const Bytes good = makeJpeg(32, 32, 3, colour, 80);
+    DecodedImage reference = decoded(good);
+    ASSERT_TRUE(reference.pixels);
+
+    // Stray bytes between two markers: "Corrupt JPEG data: 3 extraneous bytes before marker".
+    Bytes stray = good;
+    stray.insert(stray.begin() + 2, {0x12, 0x34, 0x56});
+    DecodedImage shown = decoded(stray);
+    ASSERT_TRUE(shown.pixels);
+    ASSERT_EQ(shown.width, 32);
+    ASSERT_EQ(shown.height, 32);
+    EXPECT_EQ(std::vector<uint32_t>(shown.pixels.get(), shown.pixels.get() + 32 * 32),
+        std::vector<uint32_t>(reference.pixels.get(), reference.pixels.get() + 32 * 32));
+
+    // Data that ends halfway through the scan: the rows that arrived are shown, the rest is
+    // filled in.
+    const Bytes startOfScan = {0xFF, 0xDA};
+    const auto scan = std::search(good.begin(), good.end(), startOfScan.begin(), startOfScan.end());
+    ASSERT_NE(scan, good.end());
+    const Bytes shortened(good.begin(), scan + (good.end() - scan) / 2);
+    DecodedImage cut = decoded(shortened);
+    ASSERT_TRUE(cut.pixels);
+    EXPECT_EQ(cut.height, 32);
+    EXPECT_EQ(pixelAt(cut, 3, 0), pixelAt(reference, 3, 0));
+}
+
+TEST(JpegDecoder, BrokenOrForeignDataFails)
 {
     Bytes colour(32 * 32 * 3, 0x80);
     const Bytes good = makeJpeg(32, 32, 3, colour, 80);
-    Bytes shortened(good.begin(), good.begin() + static_cast<ptrdiff_t>(good.size() / 2));
+    // Cut inside the headers: libjpeg stops with an error, and nothing is shown.
+    const Bytes headerOnly(good.begin(), good.begin() + 40);
     DecodedImage out;
-    EXPECT_FALSE(decodeImage(shortened.data(), shortened.size(), false, out));
+    EXPECT_FALSE(decodeImage(headerOnly.data(), headerOnly.size(), false, out));
     EXPECT_FALSE(out.pixels);
 
     const Bytes text = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};

@@ -169,10 +169,10 @@ bool ProfileSave::load(sprite::User& store, const lang::String& profileName)
     return true;
 }
 
-void ProfileSave::save(sprite::User& store, const lang::String& profileName) const
+bool ProfileSave::save(sprite::User& store, const lang::String& profileName) const
 {
     if (profileName.isEmpty())
-        return;
+        return false;
     lang::Ref<lang::ByteArray> bytes = lang::adopt(toBytes());
-    store.writeChunked(pathOf(profileName), *bytes);
+    return store.writeChunked(pathOf(profileName), *bytes);
 }

@@ -78,8 +78,9 @@ public:
     // Reads the record stored for the profile; false (and the record untouched) when nothing of
     // at least 2 bytes is stored.
     bool load(sprite::User& store, const lang::String& profileName);
-    // Writes the record for the profile; does nothing for an empty name.
-    void save(sprite::User& store, const lang::String& profileName) const;
+    // Writes the record for the profile; does nothing for an empty name. False when the record
+    // did not reach the settings file (the one stored before stays).
+    bool save(sprite::User& store, const lang::String& profileName) const;
     // The settings path of a profile's record: the name followed by "\userdata".
     static lang::String pathOf(const lang::String& profileName);
 

@@ -20,6 +20,8 @@ public:
     std::vector<lang::String> listSubkeys(const lang::String&) override { return {}; }
     void deleteNumberedValuesFrom(const lang::String&, int32_t) override {}
     bool isPersistent() const override { return false; }
+    bool lastWriteFailed() const override { return false; }
+    lang::String getTrouble() const override { return lang::String(""); }
     const char* getClassName() const override { return "NullSettingsStore"; }
 
 protected:

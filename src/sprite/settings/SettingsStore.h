@@ -49,6 +49,13 @@ public:
     virtual void deleteNumberedValuesFrom(const lang::String& keyPath, int32_t first) = 0;
     // False for a store that keeps its values only in memory because its file cannot be used.
     virtual bool isPersistent() const = 0;
+    // True when the last write (the outermost batch, or a single operation) was not stored: a
+    // full disk, a lock that outlasted the wait, a failing file.
+    virtual bool lastWriteFailed() const = 0;
+    // What went wrong with the store's file when it was opened, in words for the player: saves
+    // that will not be kept, or settings that were restored from a safety copy. Empty when
+    // nothing did.
+    virtual lang::String getTrouble() const = 0;
 
     bool isInstanceOf(const char* className) const override;
     const char* getClassName() const override { return "SettingsStore"; }

@@ -1,8 +1,10 @@
 #include "sprite/settings/sqlite/SqliteSettingsStore.h"
 
 #include "lang/Cp1252.h"
+#include "lang/Debug.h"
 #include "lang/Exception.h"
 #include "sprite/settings/SettingsLocation.h"
+#include "sprite/settings/sqlite/SettingsBackup.h"
 
 #include <sqlite3.h>
 
@@ -37,10 +39,11 @@ const char* const StatementTexts[] = {
     "SELECT name FROM keys WHERE parent = ?1 ORDER BY name",
     "DELETE FROM vals WHERE key = ?1 AND name <> '' AND name NOT GLOB '*[^0-9]*'"
     " AND CAST(name AS INTEGER) >= ?2",
-    // The tree of keys below ?1, ?1 included: first its values, then the keys.
-    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION ALL SELECT keys.id FROM keys JOIN tree"
+    // The tree of keys below ?1, ?1 included: first its values, then the keys. UNION, not
+    // UNION ALL, so that a damaged file whose keys form a loop still ends the walk.
+    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION SELECT keys.id FROM keys JOIN tree"
     " ON keys.parent = tree.id) DELETE FROM vals WHERE key IN tree",
-    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION ALL SELECT keys.id FROM keys JOIN tree"
+    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION SELECT keys.id FROM keys JOIN tree"
     " ON keys.parent = tree.id) DELETE FROM keys WHERE id IN tree",
 };
 
@@ -111,6 +114,46 @@ std::vector<lang::String> splitKeyPath(const lang::String& keyPath)
     return names;
 }
 
+using OpenFailure = SqliteSettingsStore::OpenFailure;
+
+// What the connection's last error says about the file.
+OpenFailure failureOf(sqlite3* db)
+{
+    switch (sqlite3_errcode(db)) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return OpenFailure::Damaged;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return OpenFailure::Locked;
+    default:
+        return OpenFailure::Unusable;
+    }
+}
+
+// Said on standard error and in the debug output.
+void report(const std::string& text)
+{
+    std::fprintf(stderr, "%s\n", text.c_str());
+    lang::debugOutput((text + "\n").c_str());
+}
+
+lang::String forPlayer(const std::string& text)
+{
+    return lang::String(lang::utf8ToCp1252(text.data(), text.size()).c_str());
+}
+
+// The player's words for a store that keeps nothing.
+lang::String troubleOfUnusedFile(OpenFailure failure, const std::string& file)
+{
+    if (failure == OpenFailure::Locked)
+        return forPlayer("The saved games in " + file + " are in use by another program, probably a "
+                         "second copy of the game. Nothing of this session will be saved; close the "
+                         "other copy and start the game again to play with your saves.");
+    return forPlayer("The saved games in " + file + " cannot be opened. Nothing of this session "
+                     "will be saved.");
+}
+
 } // namespace
 
 SqliteSettingsStore::SqliteSettingsStore(sqlite3* db, bool persistent) : db(db), persistent(persistent)
@@ -121,12 +164,14 @@ SqliteSettingsStore::~SqliteSettingsStore()
 {
     for (sqlite3_stmt* statement : statements)
         sqlite3_finalize(statement);
+    writeBackup("closing");
     sqlite3_close(db);
 }
 
 SqliteSettingsStore* SqliteSettingsStore::open(const std::string& file, const lang::String& rootKey,
-                                               std::string& whyNot)
+                                               std::string& whyNot, OpenFailure& failure)
 {
+    failure = OpenFailure::Unusable;
     sqlite3* db = nullptr;
     int result = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (result != SQLITE_OK) {
@@ -138,10 +183,13 @@ SqliteSettingsStore* SqliteSettingsStore::open(const std::string& file, const la
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     if (sqlite3_db_readonly(db, "main") == 1)
         whyNot = "the file cannot be written";
-    else if (store->prepare(whyNot)) {
+    else if (store->prepare(whyNot, failure)) {
         store->rootId = store->openKey(rootKey);
-        if (store->rootId >= 0 && !store->writeFailed)
+        if (store->rootId >= 0 && !store->writeFailed) {
+            failure = OpenFailure::None;
             return store;
+        }
+        failure = failureOf(db);
         whyNot = sqlite3_errcode(db) != SQLITE_OK ? sqlite3_errmsg(db) : "its root key cannot be made";
     }
     store->release();
@@ -149,20 +197,19 @@ SqliteSettingsStore* SqliteSettingsStore::open(const std::string& file, const la
 }
 
 // Checks the file before anything is written to it, so that a damaged or foreign file is
-// reported and left as it is instead of being written over.
-bool SqliteSettingsStore::prepare(std::string& whyNot)
+// reported instead of being written over.
+bool SqliteSettingsStore::prepare(std::string& whyNot, OpenFailure& failure)
 {
-    sqlite3_stmt* check = nullptr;
     bool intact = execute("PRAGMA journal_mode=WAL") && execute("PRAGMA synchronous=FULL")
-        && sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK
-        && sqlite3_step(check) == SQLITE_ROW
-        && std::strcmp(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok") == 0;
-    sqlite3_finalize(check);
+        && settings_backup::isIntact(db);
     if (!intact) {
-        whyNot = sqlite3_errcode(db) == SQLITE_OK ? "the file is damaged" : sqlite3_errmsg(db);
+        const bool damageFound = sqlite3_errcode(db) == SQLITE_OK;
+        failure = damageFound ? OpenFailure::Damaged : failureOf(db);
+        whyNot = damageFound ? "the file is damaged" : sqlite3_errmsg(db);
         return false;
     }
     if (!execute(Schema)) {
+        failure = failureOf(db);
         whyNot = sqlite3_errmsg(db);
         return false;
     }
@@ -328,29 +375,86 @@ bool SqliteSettingsStore::isInstanceOf(const char* className) const
     return std::strcmp(className, "SqliteSettingsStore") == 0 || SettingsStore::isInstanceOf(className);
 }
 
+void SqliteSettingsStore::writeBackup(const char* when)
+{
+    if (backupFile.empty() || !settings_backup::isIntact(db))
+        return;
+    std::string whyNot;
+    if (!settings_backup::writeBackup(db, backupFile, whyNot))
+        report("Settings: the safety copy " + backupFile + " could not be written when " + when + " ("
+               + whyNot + ").");
+}
+
+SqliteSettingsStore* SqliteSettingsStore::openRescuing(const std::string& file, const lang::String& rootKey,
+                                                       std::string& whyNot, OpenFailure& failure)
+{
+    const std::string backup = settings_backup::backupFileOf(file);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(file, error);
+    const bool existed = !error && size > 0;
+    // SQLite takes an empty file for a new database; an emptied one must not pass unnoticed.
+    SqliteSettingsStore* store = nullptr;
+    if (!error && size == 0 && std::filesystem::exists(backup, error)) {
+        whyNot = "the file is empty";
+        failure = OpenFailure::Damaged;
+    } else {
+        if (!error && size == 0)
+            report("Settings: " + file + " was empty; starting with default settings.");
+        store = open(file, rootKey, whyNot, failure);
+    }
+    if (store) {
+        store->backupFile = backup;
+        if (existed)
+            store->writeBackup("starting");
+        return store;
+    }
+    if (failure != OpenFailure::Damaged)
+        return nullptr;
+
+    const std::string aside = settings_backup::moveAside(file);
+    if (aside.empty()) {
+        whyNot += "; it cannot be moved aside";
+        return nullptr;
+    }
+    std::string whyNoBackup;
+    const bool restored = settings_backup::restoreBackup(backup, file, whyNoBackup);
+    const std::string kept = "Settings: " + file + " is damaged (" + whyNot + "); it is kept as " + aside;
+    report(restored ? kept + " and the settings were restored from the safety copy " + backup + "."
+                    : kept + "; " + whyNoBackup + ", so the game starts with new settings.");
+    store = open(file, rootKey, whyNot, failure);
+    if (!store)
+        return nullptr;
+    store->backupFile = backup;
+    store->trouble = forPlayer(restored
+            ? "The saved games were damaged and have been restored from their safety copy; the "
+              "latest progress may be missing. The damaged file is kept as " + aside + "."
+            : "The saved games were damaged and no safety copy could be used, so the game starts "
+              "afresh. The damaged file is kept as " + aside + ".");
+    return store;
+}
+
 SettingsStore* SqliteSettingsStore::openFor(const lang::String& name)
 {
     SettingsLocation where = SettingsLocation::of(name);
     std::string file = where.folder;
     std::string whyNot;
+    OpenFailure failure = OpenFailure::Unusable;
     if (where.folder.empty()) {
         whyNot = "no home folder is known";
     } else if (!makeFolders(where.folder)) {
         whyNot = "its folder cannot be made";
     } else {
         file = where.folder + "/" + where.fileStem + ".sqlite";
-        // SQLite takes an empty file for a new database; an emptied one must not pass unnoticed.
-        std::error_code error;
-        if (std::filesystem::file_size(file, error) == 0 && !error)
-            std::fprintf(stderr, "Settings: %s was empty; starting with default settings.\n", file.c_str());
-        if (SqliteSettingsStore* store = SqliteSettingsStore::open(file, where.rootKey, whyNot))
+        if (SqliteSettingsStore* store = openRescuing(file, where.rootKey, whyNot, failure))
             return store;
     }
-    std::fprintf(stderr, "Settings: %s cannot be used (%s); starting with default settings, "
-                 "changes will not be saved.\n", file.c_str(), whyNot.c_str());
-    SqliteSettingsStore* memory = SqliteSettingsStore::open(":memory:", where.rootKey, whyNot);
+    report("Settings: " + file + " cannot be used (" + whyNot + "); starting with default settings, "
+           "changes will not be saved.");
+    OpenFailure memoryFailure;
+    SqliteSettingsStore* memory = SqliteSettingsStore::open(":memory:", where.rootKey, whyNot, memoryFailure);
     if (!memory)
         throw new lang::Exception("Out of memory");
+    memory->trouble = troubleOfUnusedFile(failure, file);
     return memory;
 }
 

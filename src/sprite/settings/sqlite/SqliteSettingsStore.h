@@ -1,7 +1,9 @@
 // The settings store in a SQLite database file: two tables, the keys (each with its parent) and
 // the values (type and bytes). Every write is one transaction with synchronous=FULL in
 // write-ahead-log mode, so a save survives a crash or a kill whole or not at all; a second
-// program on the same file waits for its lock instead of failing.
+// program on the same file waits for its lock instead of failing. A safety copy of the file
+// ("<file>.backup") is written after each start on an intact file and when the store closes;
+// a damaged file is moved aside and the copy takes its place.
 #pragma once
 
 #include "sprite/settings/SettingsStore.h"
@@ -18,16 +20,23 @@ public:
     // How long a write waits for another program that holds the database.
     static constexpr int BusyTimeoutMs = 5000;
 
+    // Why a file could not be opened.
+    enum class OpenFailure { None, Damaged, Locked, Unusable };
+
     // Opens or creates the database at `file` (":memory:" for a store that keeps nothing) with
     // `rootKey` as its root, creating the key. Null when the file cannot be used, with the reason
-    // in `whyNot`; such a file is left untouched. The caller releases the store.
+    // in `whyNot` and its kind in `failure`; such a file is left untouched. The caller releases
+    // the store.
     static SqliteSettingsStore* open(const std::string& file, const lang::String& rootKey,
-                                     std::string& whyNot);
+                                     std::string& whyNot, OpenFailure& failure);
     // The settings back end (installSettingsStore): the store of the registry path
     // "Software\Corvalen\" + name. Its file is named after the first name of the path and the
-    // rest of the path is the root key inside it. A file that cannot be used is left as it is;
-    // the store then starts empty in memory and says so on standard error. Never null; the
-    // caller releases the store.
+    // rest of the path is the root key inside it. A damaged (or emptied) file is moved aside and
+    // replaced by its safety copy, or by a new file when there is no intact copy. Any other file
+    // that cannot be used (locked by another program for longer than the busy time-out, not
+    // writable) is left as it is; the store then starts empty in memory. Each case is said on
+    // standard error, in the debug output and in getTrouble. Never null; the caller releases
+    // the store.
     static SettingsStore* openFor(const lang::String& name);
     ~SqliteSettingsStore() override;
     SqliteSettingsStore(const SqliteSettingsStore&) = delete;
@@ -41,6 +50,8 @@ public:
     std::vector<lang::String> listSubkeys(const lang::String& keyPath) override;
     void deleteNumberedValuesFrom(const lang::String& keyPath, int32_t first) override;
     bool isPersistent() const override { return persistent; }
+    bool lastWriteFailed() const override { return writeFailed; }
+    lang::String getTrouble() const override { return trouble; }
 
     bool isInstanceOf(const char* className) const override;
     const char* getClassName() const override { return "SqliteSettingsStore"; }
@@ -56,7 +67,12 @@ private:
     };
 
     SqliteSettingsStore(sqlite3* db, bool persistent);
-    bool prepare(std::string& whyNot);
+    bool prepare(std::string& whyNot, OpenFailure& failure);
+    // Opens the file of openFor, rescuing a damaged one from its safety copy.
+    static SqliteSettingsStore* openRescuing(const std::string& file, const lang::String& rootKey,
+                                             std::string& whyNot, OpenFailure& failure);
+    // Refreshes the safety copy from an intact file.
+    void writeBackup(const char* when);
     bool execute(const char* sql);
     // The id of the key at `keyPath` below the root, or -1 when it is missing and `create` is
     // false or creating it failed.
@@ -73,6 +89,9 @@ private:
     int64_t rootId = 0;
     int writeDepth = 0;
     bool writeFailed = false;
+    // Empty for a store without a safety copy.
+    std::string backupFile;
+    lang::String trouble;
 };
 
 } // namespace sprite
