@@ -74,13 +74,13 @@ play() {
     # Loading, then the name prompt of a new installation.
     sleep 15
     shot "$window" "$test/$name-prompt.png"
-    xdotool type --delay 80 "Wine Player"
+    xdotool type --delay 80 "Wine"
     xdotool key Return
     # The main menu fades in and its sign settles.
     sleep 8
     shot "$window" "$test/$name-menu.png"
     # The quit button of the main menu.
-    xdotool mousemove --window "$window" 640 410 click 1
+    xdotool mousemove --window "$window" 674 414 click 1
     local status=0
     for _ in $(seq 1 300); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
     wait "$program" || status=$?
