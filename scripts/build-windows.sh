@@ -183,6 +183,8 @@ build_curl() {
         -DCURL_ZLIB=OFF -DCURL_BROTLI=OFF -DCURL_ZSTD=OFF -DUSE_NGHTTP2=OFF -DUSE_LIBIDN2=OFF \
         -DHTTP_ONLY=ON -DCURL_DISABLE_LDAP=ON -DENABLE_UNIX_SOCKETS=OFF -DBUILD_CURL_EXE=OFF \
         -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF
+    # curl's CMake build does not tell its users that the library is static.
+    sed -i '/^Cflags:/s/$/ -DCURL_STATICLIB/' "$prefix/lib/pkgconfig/libcurl.pc"
 }
 
 # Without the game controller parts, which the game does not read.
