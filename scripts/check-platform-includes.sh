@@ -1,6 +1,6 @@
 #!/bin/sh
 # Platform, codec and POSIX headers may be included only by the files in folders named after
-# them (src/window/sdl/, src/window/image/png/, src/lang/posix/, ...), so that every other file
+# them (src/window/sdl/, src/window/image/png/, src/lang/posix/, src/lang/windows/, ...), so that every other file
 # reads the same on any platform and each library stays behind its seam. Prints the offenders
 # and fails when any exist.
 set -eu
@@ -21,7 +21,8 @@ mpg123\.h|mpg123
 vorbis/[^>"]*|ogg/[^>"]*|vorbis
 xmp\.h|xmp
 libxml/[^>"]*|xml
-unistd\.h|sys/[^>"]*|langinfo\.h|posix'
+unistd\.h|sys/[^>"]*|langinfo\.h|posix
+windows\.h|shlobj\.h|dbghelp\.h|shellapi\.h|windows'
 
 failed=0
 while IFS= read -r rule; do

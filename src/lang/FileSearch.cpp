@@ -1,16 +1,15 @@
 #include "lang/FileSearch.h"
 
-#include <filesystem>
+#include "lang/detail/Paths.h"
 
 namespace lang {
 
 String programDirectory()
 {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error || program.empty())
+    const std::filesystem::path program = detail::executablePath();
+    if (program.empty())
         return String(".");
-    return String(program.parent_path().c_str());
+    return detail::fromPath(program.parent_path());
 }
 
 String installedDataDirectory()
@@ -26,17 +25,17 @@ String findFile(const String& name)
     if (name.isEmpty())
         return String("");
     std::error_code error;
-    const fs::path given(name.c_str());
+    const fs::path given = detail::toPath(name);
     if (given.is_absolute())
         return fs::is_regular_file(given, error) ? name : String("");
     const fs::path candidates[] = {
-        fs::path(programDirectory().c_str()) / given,
+        detail::toPath(programDirectory()) / given,
         fs::current_path(error) / given,
         fs::path(installedDataDirectory().c_str()) / given,
     };
     for (const fs::path& candidate : candidates) {
         if (fs::is_regular_file(candidate, error))
-            return String(candidate.c_str());
+            return detail::fromPath(candidate);
     }
     return String("");
 }

@@ -88,7 +88,7 @@ protected:
 
 TEST_F(FileStreamTest, ReadsSkipsAndResets)
 {
-    Ref<io::FileInputStream> stream = lang::adopt(new io::FileInputStream((folder / "data.bin").c_str()));
+    Ref<io::FileInputStream> stream = lang::adopt(new io::FileInputStream((folder / "data.bin").string().c_str()));
     EXPECT_EQ(stream->read(), '0');
     EXPECT_EQ(stream->skip(3), 3);
     uint8_t buffer[16] = {};
@@ -105,7 +105,7 @@ TEST_F(FileStreamTest, ReadsSkipsAndResets)
 
 TEST_F(FileStreamTest, DirectoryAndNameAreJoinedWithOneSlash)
 {
-    const lang::String directory(folder.c_str());
+    const lang::String directory(folder.string().c_str());
     Ref<io::FileInputStream> plain = lang::adopt(new io::FileInputStream(directory, lang::String("data.bin")));
     EXPECT_EQ(plain->read(), '0');
     Ref<io::FileInputStream> slashed = lang::adopt(new io::FileInputStream(directory + "/", lang::String("data.bin")));
@@ -116,7 +116,7 @@ TEST_F(FileStreamTest, OpeningFailuresNameThePath)
 {
     const std::string missing = (folder / "missing.bin").string();
     EXPECT_EQ(exceptionMessage([&] { io::FileInputStream stream(missing.c_str()); }), "Error Opening " + missing);
-    EXPECT_EQ(exceptionMessage([&] { io::FileInputStream stream(lang::String(folder.c_str()), lang::String("nope")); }),
+    EXPECT_EQ(exceptionMessage([&] { io::FileInputStream stream(lang::String(folder.string().c_str()), lang::String("nope")); }),
               "Error Opening " + (folder / "nope").string());
     EXPECT_EQ(exceptionMessage([] { io::FileInputStream stream(""); }), "Error Opening ");
 }
@@ -124,7 +124,7 @@ TEST_F(FileStreamTest, OpeningFailuresNameThePath)
 TEST_F(FileStreamTest, AReadErrorIsAFileError)
 {
     // A directory opens on this platform but cannot be read.
-    Ref<io::FileInputStream> stream = lang::adopt(new io::FileInputStream(folder.c_str()));
+    Ref<io::FileInputStream> stream = lang::adopt(new io::FileInputStream(folder.string().c_str()));
     EXPECT_EQ(exceptionMessage([&] { stream->read(); }), "File error");
 }
 

@@ -3,8 +3,8 @@
 // parallel, each in its own process, so every file a test writes goes into a folder of its own.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -12,12 +12,21 @@ namespace testing_support {
 
 class TempFolder {
 public:
+    // A random name, made only when no folder has it (create_directory is atomic), as mkdtemp
+    // does on the systems that have it.
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kipto2-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("no temporary folder could be made");
-        path = pattern;
+        std::random_device random;
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::filesystem::path candidate = base / ("kipto2-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, error)) {
+                path = candidate.string();
+                return;
+            }
+        }
+        throw std::runtime_error("no temporary folder could be made");
     }
     ~TempFolder()
     {

@@ -6,27 +6,20 @@
 
 namespace sprite {
 
-namespace {
-
 std::string environment(const char* name)
 {
     const char* value = std::getenv(name);
     return value ? value : "";
 }
 
+namespace {
+
 std::string settingsFolder()
 {
     std::string home = environment("KIPTO2_HOME");
     if (!home.empty())
         return home;
-    // Relative values are invalid by the base-directory rules and are ignored.
-    std::string dataHome = environment("XDG_DATA_HOME");
-    if (!dataHome.empty() && dataHome[0] == '/')
-        return dataHome + "/Corvalen";
-    home = environment("HOME");
-    if (home.empty())
-        return "";
-    return home + "/.local/share/Corvalen";
+    return userSettingsFolder();
 }
 
 // A registry key name may hold any character but "\"; a file name may not hold "/" nor be "." or "..".

@@ -1,6 +1,7 @@
-// Where the settings of a registry name live on disk: the folder (KIPTO2_HOME, else
-// $XDG_DATA_HOME/Corvalen, else ~/.local/share/Corvalen), the file stem made from the first name
-// of the registry path, and the key inside that file that the rest of the path names.
+// Where the settings of a registry name live on disk: the folder (KIPTO2_HOME, else the user's
+// folder for the maker's programs: $XDG_DATA_HOME/Corvalen or ~/.local/share/Corvalen, on
+// Windows %APPDATA%\Corvalen), the file stem made from the first name of the registry path,
+// and the key inside that file that the rest of the path names.
 #pragma once
 
 #include "lang/String.h"
@@ -17,7 +18,15 @@ struct SettingsLocation {
     static SettingsLocation of(const lang::String& registryName);
 };
 
+// The platform's part, in posix/ and windows/: paths are UTF-8 with "/" between names.
+
+// The user's folder for the maker's programs; empty when none is known.
+std::string userSettingsFolder();
+
 // Creates the folder and its missing parents; true when it exists afterwards.
 bool makeFolders(const std::string& path);
+
+// A variable of the environment, empty when unset.
+std::string environment(const char* name);
 
 } // namespace sprite

@@ -8,7 +8,7 @@
 #include "window/Cursor.h"
 #include "window/sdl/SdlWindow.h"
 #include "window/sdl/MessageQueue.h"
-#include "window/sdl/x11/LateWakeups.h"
+#include "window/sdl/NativeVideo.h"
 
 #include <SDL.h>
 
@@ -83,8 +83,7 @@ bool SdlPlatform::initialise()
     // frame under Xvfb, bench/window/present_bench.cpp). KIPTO2_PRESENT=accelerated picks
     // SDL's GPU renderer instead, for machines where that is cheaper.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
-    // SDL keeps the handler it finds and puts it back when it closes its displays.
-    ignoreLateWakeups();
+    prepareNativeVideo();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         lang::debugOutput((lang::String("SDL video start failed: ") + SDL_GetError() + "\n").c_str());
         return false;

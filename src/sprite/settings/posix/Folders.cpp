@@ -6,6 +6,18 @@
 
 namespace sprite {
 
+std::string userSettingsFolder()
+{
+    // Relative values are invalid by the base-directory rules and are ignored.
+    std::string dataHome = environment("XDG_DATA_HOME");
+    if (!dataHome.empty() && dataHome[0] == '/')
+        return dataHome + "/Corvalen";
+    std::string home = environment("HOME");
+    if (home.empty())
+        return "";
+    return home + "/.local/share/Corvalen";
+}
+
 bool makeFolders(const std::string& path)
 {
     for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {

@@ -2,8 +2,8 @@
 
 #include "lang/Cp1252.h"
 #include "window/text/FontFace.h"
+#include "window/text/freetype/FontFiles.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SYNTHESIS_H
@@ -18,7 +18,7 @@ namespace window {
 namespace {
 
 // FreeType's library object and faces are not made for concurrent use: every call of this
-// file into FreeType or fontconfig holds this lock.
+// file into FreeType or the font file search holds this lock.
 std::mutex& freeTypeLock()
 {
     static std::mutex lock;
@@ -31,49 +31,6 @@ FT_Library freeTypeLibrary()
     if (library == nullptr && FT_Init_FreeType(&library) != 0)
         library = nullptr;
     return library;
-}
-
-struct FontFile {
-    std::string path;
-    std::string description;
-    int index = 0;
-    int weight = FC_WEIGHT_REGULAR;
-    int slant = FC_SLANT_ROMAN;
-};
-
-// Asks fontconfig for the installed file that best matches the family and style.
-bool findFontFile(const std::string& family, bool bold, bool italic, FontFile& found)
-{
-    if (!FcInit())
-        return false;
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
-    if (match == nullptr)
-        return false;
-    FcChar8* file = nullptr;
-    const bool ok = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file != nullptr;
-    if (ok) {
-        found.path = reinterpret_cast<const char*>(file);
-        FcPatternGetInteger(match, FC_INDEX, 0, &found.index);
-        FcPatternGetInteger(match, FC_WEIGHT, 0, &found.weight);
-        FcPatternGetInteger(match, FC_SLANT, 0, &found.slant);
-        FcChar8* family = nullptr;
-        FcChar8* style = nullptr;
-        if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch && family)
-            found.description = reinterpret_cast<const char*>(family);
-        if (FcPatternGetString(match, FC_STYLE, 0, &style) == FcResultMatch && style)
-            found.description += std::string(" ") + reinterpret_cast<const char*>(style);
-    }
-    FcPatternDestroy(match);
-    return ok;
 }
 
 int32_t toPixels(FT_Pos value26dot6)
@@ -106,8 +63,8 @@ private:
 FreeTypeFace::FreeTypeFace(
     FT_Face face, const FontFile& file, bool bold, bool italic, bool underline, int32_t pixelSize)
     : face(face),
-      makeBold(bold && file.weight < FC_WEIGHT_DEMIBOLD),
-      makeItalic(italic && file.slant == FC_SLANT_ROMAN)
+      makeBold(bold && !file.boldDesign),
+      makeItalic(italic && !file.slantedDesign)
 {
     description = file.description;
     TextMetrics& m = metrics;

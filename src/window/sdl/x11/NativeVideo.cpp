@@ -1,0 +1,13 @@
+#include "window/sdl/NativeVideo.h"
+
+#include "window/sdl/x11/LateWakeups.h"
+
+namespace window::sdl {
+
+void prepareNativeVideo()
+{
+    // SDL keeps the handler it finds and puts it back when it closes its displays.
+    ignoreLateWakeups();
+}
+
+} // namespace window::sdl
