@@ -157,10 +157,11 @@ TEST_F(Shower, PiecesFallSwayAndComeBackAboveTheTop)
     EXPECT_EQ(rain->getPiece(2)->getY(), RainSprite::RestartY);
     for (int32_t i = 3; i < RainSprite::PieceCount; ++i) {
         ASSERT_EQ(rain->getPiece(i)->getY(), ys[i] + i % 3 + 1) << i;
-        if (i % 2 == 1)
+        if (i % 2 == 1) {
             ASSERT_EQ(rain->getPiece(i)->getX(), xs[i]) << i;
-        else
+        } else {
             ASSERT_LE(std::abs(rain->getPiece(i)->getX() - xs[i]), 1) << i;
+        }
     }
     EXPECT_EQ(rain->getSwayPhase(), 1);
     xs.clear();

@@ -315,6 +315,27 @@ TEST_F(CampaignScreens, ANewlyOpenedShopIsAnnouncedOnceBeforeItsCellsCanBeUsed)
     EXPECT_FALSE(canvas->shown("ShopUnlockDlg"));
 }
 
+TEST_F(CampaignScreens, ARoundEnteredDuringAnAnnouncementOpensUncoveredAndTheShopsCellsShowAfterIt)
+{
+    save().reachedCell = 3;
+    save().calendarCell = 2;
+    canvas->setScreen(ScreenCalendar);
+    canvas->steps(26);
+    ASSERT_TRUE(canvas->shown("ShopUnlockDlg"));
+    canvas->action("EnterShop11_1");
+    EXPECT_EQ(canvas->getCurrentScreen(), ScreenShop);
+    EXPECT_FALSE(canvas->shown("ShopUnlockDlg")) << "nothing may take the round's clicks";
+
+    canvas->leaveShop(true);
+    canvas->setScreen(ScreenCalendar);
+    canvas->steps(SettleFrames);
+    EXPECT_FALSE(canvas->shown("ShopUnlockDlg"));
+    sprite::SpriteBase* cell = calendar().cellButton(3);
+    ASSERT_TRUE(cell);
+    EXPECT_TRUE(cell->isVisible());
+    EXPECT_EQ(cell->getAlpha(), sprite::SpriteBase::OpaqueAlpha);
+}
+
 TEST_F(CampaignScreens, DecoratingIsAnnouncedAsTheOwnShopAndBringsItsCellsAlong)
 {
     save().reachedWeek = 2;

@@ -7,6 +7,7 @@
 //                                   click on "SUContinue", checks that the selected cell is day
 //                                   DAY of calendar number NUMBER, and clicks its play or
 //                                   upgrade button
+#include "FastClock.h"
 #include "ScriptDriver.h"
 #include "game/Kipto2Canvas.h"
 #include "game/campaign/Calendar.h"
@@ -54,6 +55,7 @@ bool waitForCalendar(ScriptDriver& driver, const Command& command, bool& announc
 
 bool clickShown(ScriptDriver& driver, const Command& command, const std::string& path)
 {
+    FastClock::Hold hold;
     int32_t x = 0;
     int32_t y = 0;
     {

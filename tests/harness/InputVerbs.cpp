@@ -1,4 +1,5 @@
 // Verbs that act as the player: the pointer, its button, keys, typed text and the window focus.
+#include "FastClock.h"
 #include "ScriptDriver.h"
 #include "lang/SyncGuard.h"
 #include "sdl/SdlInput.h"
@@ -61,7 +62,9 @@ bool centreOf(ScriptDriver& driver, const Command& command, int32_t& x, int32_t&
     return true;
 }
 
+// On the fast clock no frame passes between the look at the sprite and the handled click.
 const Verb clickSprite("click_sprite", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+    FastClock::Hold hold;
     int32_t x = 0;
     int32_t y = 0;
     return centreOf(driver, command, x, y) && button(driver, command, x, y, true, true);
@@ -69,6 +72,7 @@ const Verb clickSprite("click_sprite", 1, Verb::NeedsProgram, [](ScriptDriver& d
 
 // The left button goes down on the sprite's centre and stays down (for drag and release).
 const Verb pressSprite("press_sprite", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
+    FastClock::Hold hold;
     int32_t x = 0;
     int32_t y = 0;
     return centreOf(driver, command, x, y) && button(driver, command, x, y, true, false);

@@ -5,6 +5,8 @@
 #include "sprite/LoaderFrame2.h"
 #include "sprite/User.h"
 
+#include <algorithm>
+
 namespace harness {
 
 namespace {
@@ -67,8 +69,12 @@ const Verb waitFrames("wait", 1, Verb::NeedsProgram, [](ScriptDriver& driver, co
     sprite::GameCanvas3* canvas = driver.getCanvas();
     if (!canvas)
         return driver.fail(command, "frames count once the canvas runs (wait_ready first)");
-    const int32_t target = canvas->getFrameNo() + driver.integerArgument(command, 0);
-    return driver.waitFor(command, "frames", [&] { return canvas->getFrameNo() >= target; });
+    const int32_t frames = std::max(0, driver.integerArgument(command, 0));
+    const int32_t target = canvas->getFrameNo() + frames;
+    // As long as the frames take on the real clock, and the usual margin: a long wait on the
+    // fast clock of a busy machine must not run out before its frames are done.
+    const int timeoutMs = ScriptDriver::DefaultTimeoutMs + frames * sprite::GameCanvas3::FramePeriodMs;
+    return driver.waitFor(command, "frames", [&] { return canvas->getFrameNo() >= target; }, timeoutMs);
 });
 
 } // namespace

@@ -12,12 +12,13 @@
 //   expect_record_as_played  the save record holds the last autoplayed day as it was played:
 //                            its best count, the items handed over and the groups wished
 //   --fast                   the canvas's frame steps follow each other without waiting
+#include "FastClock.h"
 #include "ScriptDriver.h"
 #include "game/Kipto2Canvas.h"
 #include "game/shop/Kipto2Shop.h"
 #include "lang/SyncGuard.h"
 #include "sdl/SdlInput.h"
-#include "sprite/FrameClock.h"
+#include "sprite/ButtonMixin.h"
 #include "window/Event.h"
 
 #include <algorithm>
@@ -33,10 +34,7 @@ constexpr int AutoplayLimitMs = 600000;
 // Clicks on the same item that may hand nothing over before the verb gives up.
 constexpr int FruitlessClicks = 3;
 
-const Option fast("--fast", Option::Flag, [](const std::string&) {
-    static lang::Ref<sprite::VirtualFrameClock> clock = lang::adopt(new sprite::VirtualFrameClock);
-    sprite::FrameClock::setForNewCanvases(clock.get());
-});
+const Option fast("--fast", Option::Flag, [](const std::string&) { FastClock::install(); });
 
 // What the last autoplayed round showed: its day, who came and what was handed over.
 struct PlayedRound {
@@ -262,8 +260,37 @@ bool handedOver(ScriptDriver& driver, const Move& move)
     return !move.target->isVisible();
 }
 
+// The shown top-level sprites above the round that hold the point, for a failure's message.
+std::string spritesAbove(ScriptDriver& driver, sprite::SpriteBase* round, int32_t x, int32_t y)
+{
+    sprite::GameCanvas3* canvas = driver.getCanvas();
+    std::string names;
+    for (int32_t i = canvas->getSpriteCount() - 1; i >= 0; --i) {
+        lang::Ref<sprite::SpriteBase> sprite = lang::adopt(canvas->getSpriteAt(i));
+        if (sprite.get() == round)
+            break;
+        if (sprite && sprite->isVisible() && sprite->contains(x, y))
+            names += std::string(" ") + sprite->getName().c_str();
+    }
+    // The round's own sprites that take a click before its items do.
+    auto* dialog = static_cast<sprite::DialogSprite*>(round);
+    const int32_t localX = x - round->getX();
+    const int32_t localY = y - round->getY();
+    for (int32_t i = 0; i < dialog->childCount(); ++i) {
+        lang::Ref<sprite::SpriteBase> child = lang::adopt(dialog->getChild(i));
+        const std::string name = child->getName().c_str();
+        sprite::ButtonMixin* button = sprite::ButtonMixin::of(child.get());
+        const bool takes = (button && button->pressTest(localX, localY))
+            || ((name.rfind("hint_", 0) == 0 || name == "morehints") && child->isVisible()
+                && child->contains(localX, localY));
+        if (takes)
+            names += " " + name;
+    }
+    return names.empty() ? "" : ", taken before the item by:" + names;
+}
+
 // How the round stands, for a failure's message.
-std::string roundState(ScriptDriver& driver)
+std::string roundState(ScriptDriver& driver, int32_t x = -1, int32_t y = -1)
 {
     SyncGuard guard(driver.getCanvas());
     Kipto2Canvas* game = Kipto2Canvas::getInstance();
@@ -272,7 +299,8 @@ std::string roundState(ScriptDriver& driver)
         return "no round";
     return std::string(round->isPaused() ? "paused" : "running") + (round->isEnded() ? ", ended" : "")
         + (round->getLockout().isLockedOut() ? ", locked out" : "") + (round->isTutorialWaiting() ? ", tutorial" : "")
-        + ", served " + std::to_string(round->getServed()) + ", screen " + screenName(game->getCurrentScreen());
+        + ", served " + std::to_string(round->getServed()) + ", screen " + screenName(game->getCurrentScreen())
+        + spritesAbove(driver, round, x, y);
 }
 
 const Verb autoplayRound(
@@ -282,6 +310,9 @@ const Verb autoplayRound(
         const int32_t target = driver.integerArgument(command, 0, Kipto2Shop::DayMaxServed * 100);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(AutoplayLimitMs);
         int fruitless = 0;
+        // On the fast clock the player reacts within a frame: no frame passes from a look at
+        // the game until its click is handled, and while it waits the frames pass one by one.
+        FastClock::Hold hold;
         while (std::chrono::steady_clock::now() < deadline) {
             const Move move = nextMove(driver, target);
             switch (move.kind) {
@@ -291,7 +322,7 @@ const Verb autoplayRound(
             case Move::Fail:
                 return driver.fail(command, move.why);
             case Move::Wait:
-                ScriptDriver::sleepMs(1);
+                hold.passFrame();
                 continue;
             case Move::Click:
                 break;
@@ -308,7 +339,7 @@ const Verb autoplayRound(
             } else if (++fruitless >= FruitlessClicks) {
                 return driver.fail(command,
                     "clicking the wished item at (" + std::to_string(move.x) + ", " + std::to_string(move.y)
-                        + ") hands nothing over (" + roundState(driver) + ")");
+                        + ") hands nothing over (" + roundState(driver, move.x, move.y) + ")");
             }
         }
         return driver.fail(command, "the round did not end in time");

@@ -26,6 +26,9 @@ namespace harness {
 
 class ScriptDriver {
 public:
+    // How long a wait lasts before it fails, unless a command says otherwise.
+    static constexpr int DefaultTimeoutMs = 20000;
+
     // Screenshots go to `outputFolder`.
     explicit ScriptDriver(std::string outputFolder);
     ~ScriptDriver();
@@ -51,7 +54,7 @@ public:
     static std::string restOf(const Command& command, size_t first);
     // Waits until `done` holds or the time runs out; false (and a failure) on time-out.
     template <class Condition>
-    bool waitFor(const Command& command, const char* what, Condition done, int timeoutMs = 20000);
+    bool waitFor(const Command& command, const char* what, Condition done, int timeoutMs = DefaultTimeoutMs);
     // Waits for the program's window (once); false when it does not come.
     bool waitForProgram(const Command& command);
     // Waits until the events pushed so far are handled.

@@ -35,7 +35,9 @@ Picture digitSheet(const std::string& fontPath, int cellWidth, int cellHeight, i
     for (int i = 0; i < cells; ++i) {
         const char c = symbols[size_t(i)];
         const Font::Glyph glyph = font.glyph(uint8_t(c));
-        const bool halfCell = cells == 15 && (i == 3 || i == 4);
+        // The marks, and the time separator of the shop clock (which gives it half a cell of
+        // room but draws the whole cell over the next digit), sit in the left half.
+        const bool halfCell = cells == 15 && (i == 0 || i == 3 || i == 4);
         const int room = halfCell ? cellWidth / 2 : cellWidth;
         const int left = i * cellWidth + (room - glyph.mask.width()) / 2;
         const int baseShift = c == ':' || c == '-' ? 1 : 0;

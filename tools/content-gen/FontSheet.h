@@ -35,8 +35,8 @@ BakedFont bakeFont(const std::string& fontPath, int pixelSize, const TextLook& l
 // The metrics as a 6 × 256 picture whose pixels carry the integers bit for bit.
 using fontbaker::metricsRgba;
 
-// A row of digit cells. `cells` is 15 (":" "-" "$" "," "." then 0 to 9; the two marks sit
-// in the left half of their cells) or 10 (0 to 9).
+// A row of digit cells. `cells` is 15 (":" "-" "$" "," "." then 0 to 9; the time separator
+// and the two marks sit in the left half of their cells) or 10 (0 to 9).
 Picture digitSheet(const std::string& fontPath, int cellWidth, int cellHeight, int cells, const TextLook& look);
 
 } // namespace contentgen

@@ -16,7 +16,7 @@ namespace hud {
 constexpr int trayX = 188, trayY = 2, trayW = 330, trayH = 34;
 constexpr int starsLeft = 196, starPitch = 21, starY = 8, starSize = 20;
 constexpr int clockX = 522, clockY = 1, clockW = 120, clockH = 38;
-constexpr int clockDigitsRight = 637, clockDigitsY = 3;
+constexpr int clockDigitsRight = 637, clockDigitsY = 3, clockDigitOverlap = 3;
 constexpr int hintX = 644, hintY = -1, hintW = 50, hintH = 44;
 constexpr int hintCountX = 686, hintCountY = 18;
 constexpr int moreHintsX = 694, moreHintsY = 3;

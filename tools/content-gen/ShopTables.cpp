@@ -30,11 +30,11 @@ SpriteEntry button(const std::string& name, const std::string& picture, int x, i
 }
 
 // A number sprite: x, y, alignment (0 left, 1 centre, 2 right), start value, format
-// (0 plain grouping, 3 time), cell overlap, minimum digits.
+// (0 plain grouping, 3 time), minimum digits, and the pixels by which its cells overlap.
 SpriteEntry number(const std::string& name, const std::string& digits, int x, int y, int alignment, int value,
-    int format, int minDigits, bool shown = true)
+    int format, int minDigits, bool shown = true, int cellOverlap = 0)
 {
-    return {name, "NumberSprite", {digits}, {x, y, alignment, value, format, 0, minDigits}, shown};
+    return {name, "NumberSprite", {digits}, {x, y, alignment, value, format, cellOverlap, minDigits}, shown};
 }
 
 std::string twoDigits(int n)
@@ -101,7 +101,9 @@ void addHud(SpriteTable& table)
     table.add(number("numgoal", "digits_small", trayX + 250, trayY + 5, 0, 0, 0, 1, false));
     table.add(sprite("lowtime", "hud_lowtime", clockX - 15, clockY - 12, false));
     table.add(sprite("hud_clock", "hud_clock", clockX, clockY));
-    table.add(number("numtimeleft", "digits", clockDigitsRight, clockDigitsY, 2, 300, 3, 3));
+    // The clock's digits stand closer than their cells, as the separator does.
+    table.add(
+        number("numtimeleft", "digits", clockDigitsRight, clockDigitsY, 2, 300, 3, 3, true, clockDigitOverlap));
     table.add(button("buttonhint", "hud_hint", hintX, hintY, 0));
     table.add(number("numhints", "digits_small", hintCountX, hintCountY, 1, 3, 0, 1));
     table.add(sprite("morehints", "hud_morehints", moreHintsX, moreHintsY));

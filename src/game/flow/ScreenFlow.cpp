@@ -85,6 +85,9 @@ void ScreenFlow::openShopScreen()
     GameDialogs& dialogs = canvas.getDialogs();
     showSprite(dialogs.calendar(), false);
     hideDialogChild(dialogs.calendar(), "blackdrop");
+    // An announcement of the calendar leaves with it: over the round it would take every
+    // click. The shop counts as announced; its cells show when the calendar comes back.
+    showSprite(dialogs.shopUnlock(), false);
     if (selectedShop == UpgradeShop) {
         openUpgradeScreen();
         return;

@@ -270,8 +270,9 @@ TEST_F(BlitzMenuTest, TheLocalListMergesEveryProfileAndHighlightsThePlayersOwnTi
     ASSERT_EQ(scores.size(), 27u) << "every stored time of shop 11, none of shop 12, Ann's from memory";
     for (size_t i = 0; i < scores.size(); ++i) {
         EXPECT_EQ(scores[i].rank, int(i) + 1);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(scores[i - 1].time, scores[i].time);
+        }
     }
     // Equal times keep the order in which the profiles are listed.
     std::vector<std::string> tied, listed;
