@@ -9,7 +9,6 @@
 #include "window/NativeWindow.h"
 #include "window/Platform.h"
 #include "window/raster/Graphics.h"
-#include "window/raster/SoftwareWindowGraphics.h"
 
 #include <algorithm>
 #include <atomic>
@@ -85,6 +84,7 @@ bool Frame::create(Component* parentComponent, const util::RectangleNM& requeste
         fitIntoWorkArea(settings.width, settings.height, desktop);
     settings.fullScreen = createdFullScreen;
     settings.visible = createdFullScreen;
+    settings.renderer = rendererSetting;
     NativeWindow* nativeWindow = platform::createWindow(this, settings);
     if (!nativeWindow)
         return false;
@@ -189,7 +189,7 @@ Graphics* Frame::getGraphics()
 {
     std::lock_guard<std::mutex> guard(graphicsMutex);
     if (!graphics && window)
-        graphics = new SoftwareWindowGraphics(window, width, height);
+        graphics = window->createGraphics(width, height);
     if (graphics)
         graphics->addRef();
     return graphics;
