@@ -2,13 +2,12 @@
 
 #include "lang/Debug.h"
 #include "lang/SyncGuard.h"
-#include "util/RectangleSubtraction.h"
-#include "util/Region.h"
 #include "window/Component.h"
 #include "window/NativeWindow.h"
 #include "window/gl/detail/GlDevice.h"
 #include "window/gl/detail/GlParticleRenderer.h"
 #include "window/image/ImageBase.h"
+#include "window/raster/ClipParts.h"
 #include "window/raster/ImageGraphics.h"
 #include "window/raster/PixelImage.h"
 #include "window/raster/Polygon.h"
@@ -104,21 +103,10 @@ void GlWindowGraphics::setClipParts(std::vector<PixelRect> parts)
 {
     const PixelRect whole{0, 0, width, height};
     clipParts.clear();
-    int32_t left = 0, top = 0, right = 0, bottom = 0;
-    for (const PixelRect& part : parts) {
-        const PixelRect cut = part.intersect(whole);
-        if (cut.isEmpty())
-            continue;
-        if (clipParts.empty()) {
-            left = cut.x, top = cut.y, right = cut.right(), bottom = cut.bottom();
-        }
-        left = std::min(left, cut.x);
-        top = std::min(top, cut.y);
-        right = std::max(right, cut.right());
-        bottom = std::max(bottom, cut.bottom());
-        clipParts.push_back(cut);
-    }
-    clipBounds = {left, top, right - left, bottom - top};
+    for (const PixelRect& part : parts)
+        if (!part.intersect(whole).isEmpty())
+            clipParts.push_back(part.intersect(whole));
+    clipBounds = clip::boundsOf(clipParts);
 }
 
 void GlWindowGraphics::restoreState(const GraphicsDataStorage& storage)
@@ -134,28 +122,17 @@ void GlWindowGraphics::clipRect(int32_t x, int32_t y, int32_t width, int32_t hei
 
 void GlWindowGraphics::excludeClipRect(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    const PixelRect hole{x + translateX, y + translateY, width, height};
-    std::vector<PixelRect> remaining;
-    for (const PixelRect& part : clipParts)
-        util::subtractRectangle(part, hole, remaining);
-    setClipParts(std::move(remaining));
+    setClipParts(clip::withHole(clipParts, {x + translateX, y + translateY, width, height}));
 }
 
 void GlWindowGraphics::setClip(const util::Region* region)
 {
-    std::vector<PixelRect> parts;
-    if (region)
-        for (const util::RectangleNM& r : region->getRectangles())
-            parts.push_back({r.x, r.y, r.width, r.height});
-    setClipParts(std::move(parts));
+    setClipParts(clip::partsOf(region));
 }
 
 util::Region* GlWindowGraphics::getClip()
 {
-    auto* region = new util::Region;
-    for (const PixelRect& part : clipParts)
-        region->add(part.x, part.y, part.width, part.height);
-    return region;
+    return clip::regionOf(clipParts);
 }
 
 util::RectangleNM GlWindowGraphics::getClipBounds()
