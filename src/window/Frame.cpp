@@ -23,6 +23,9 @@ namespace {
 
 std::atomic<std::thread::id> mainThread{};
 
+// Failed restores in a row after which a device of the platform's own is given up.
+constexpr int32_t MaxFailedRestores = 10;
+
 // Tries of RestoreDeviceIfMainThread before it leaves the rest to the retry message.
 constexpr int32_t restoreTries = 10000;
 
@@ -218,6 +221,15 @@ bool Frame::RestoreDevice()
     if (!target)
         return false;
     bool restored = target->restoreDevice(!fullScreen);
+    failedRestores = restored ? 0 : failedRestores + 1;
+    // A device that stays lost is given up for the software target where the window has one.
+    if (failedRestores >= MaxFailedRestores && window && window->dropDevice()) {
+        failedRestores = 0;
+        target.reset();
+        releaseGraphics();
+        target = lang::adopt(getGraphics());
+        restored = target != nullptr;
+    }
     traceValue("Frame::RestoreDevice(), fullScreen = ", fullScreen);
     traceValue("Frame::RestoreDevice(), success = ", restored);
     if (restored)

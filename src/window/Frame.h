@@ -77,6 +77,7 @@ protected:
     bool createdFullScreen = false;
     bool displayChanged = false;
     std::string rendererSetting;
+    int32_t failedRestores = 0;
 };
 
 } // namespace window

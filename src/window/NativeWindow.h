@@ -68,6 +68,9 @@ public:
     // releases it): the software target, which submits finished pictures, unless the platform
     // draws through a device of its own.
     virtual Graphics* createGraphics(int32_t width, int32_t height);
+    // Gives up a drawing device of the platform's own that cannot be restored: the window shows
+    // the software target's pictures from now on. False when there is none to give up.
+    virtual bool dropDevice() { return false; }
     // True after the platform lost what shows the picture, until restorePresenter succeeds.
     virtual bool isPresenterLost() const = 0;
     virtual bool restorePresenter() = 0;

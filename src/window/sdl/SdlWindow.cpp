@@ -104,6 +104,19 @@ bool SdlWindow::createOpenGlWindow(const WindowSettings& settings, std::string& 
     return false;
 }
 
+bool SdlWindow::dropDevice()
+{
+    if (!glTarget)
+        return false;
+    glTarget->detachWindow();
+    glTarget->release();
+    glTarget = nullptr;
+    glContext->close();
+    glContext.reset();
+    lang::debugOutput("Drawing through the software target: the OpenGL context cannot be made again\n");
+    return createRenderer();
+}
+
 Graphics* SdlWindow::createGraphics(int32_t width, int32_t height)
 {
     if (!glTarget)

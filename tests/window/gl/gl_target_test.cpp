@@ -281,3 +281,23 @@ TEST(GlFallback, WithoutAContextTheSoftwareTargetDraws)
 }
 
 } // namespace
+
+namespace {
+
+// A context that cannot be made again after a loss: after ten failed restores the window gives
+// OpenGL up and shows the software target's pictures.
+TEST_F(GlTarget, AContextThatCannotBeMadeAgainFallsBackToTheSoftwareTarget)
+{
+    setenv("KIPTO2_GL_UNAVAILABLE", "1", 1);
+    gl->simulateContextLoss();
+    for (int32_t i = 0; i < 100 && frame->isPaintingSuspended(); ++i)
+        window::platform::pumpMessages(50);
+    unsetenv("KIPTO2_GL_UNAVAILABLE");
+    ASSERT_FALSE(frame->isPaintingSuspended());
+    lang::Ref<window::Graphics> now = lang::adopt(frame->getGraphics());
+    ASSERT_NE(dynamic_cast<window::SoftwareWindowGraphics*>(now.get()), nullptr);
+    lang::Ref<window::ImageBase> shown = draw(*now, [](window::Graphics& g) { g.fillRect(0, 0, 4, 4, 0xFF00FF00u); });
+    EXPECT_EQ(shown->getPixels()[0], 0xFF00FF00u);
+}
+
+} // namespace
