@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 # "#include \"", or FreeType's macro includes) and the folders they may be included in.
 rules='SDL[^>"]*|sdl
 X11/[^>"]*|x11
-GL/[^>"]*|gl
+GL/[^>"]*|epoxy/[^>"]*|gl
 sqlite3\.h|sqlite
 curl/[^>"]*|curl
 ft2build\.h|FT_[A-Z0-9_]+_H|freetype/[^>"]*|freetype

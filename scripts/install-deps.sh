@@ -6,7 +6,7 @@ set -eu
 
 packages="
   build-essential cmake ninja-build pkg-config git
-  libsdl2-dev libx11-dev
+  libsdl2-dev libx11-dev libepoxy-dev
   libpng-dev zlib1g-dev libjpeg62-turbo-dev
   libfreetype-dev libfontconfig-dev
   libogg-dev libvorbis-dev libmpg123-dev libxmp-dev
@@ -20,10 +20,15 @@ packages="
   fonts-dejavu-core fonts-liberation fonts-noto-color-emoji fonts-comic-neue
   xvfb xauth xdotool x11-apps imagemagick
   dpkg-dev file lintian desktop-file-utils appstream
+  libgl1-mesa-dri libglx-mesa0 libegl-mesa0
 "
 # Why the less obvious ones are here:
 #   libx11-dev        the SDL platform layer tells Xlib to ignore one harmless error of SDL's
 #                     X11 driver (src/window/sdl/x11/)
+#   libepoxy-dev      the OpenGL window target's function pointers (src/window/gl/)
+#   libgl1-mesa-dri, libglx-mesa0, libegl-mesa0
+#                     Mesa's software OpenGL (llvmpipe), so that the OpenGL target's tests
+#                     and the comparison with the software target run under Xvfb
 #   libpixman-1-dev   only the drawing benchmark links it, as a yardstick
 #   libcpp-httplib-dev   the HTTP server of the score service kipto2-scores (and its tests' client)
 #   clang, libclang-rt-14-dev   libFuzzer targets and the sanitizer builds

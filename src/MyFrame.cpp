@@ -3,6 +3,7 @@
 #include "game/Kipto2Canvas.h"
 #include "lang/FileSearch.h"
 #include "lang/ResourceFile.h"
+#include "sprite/User.h"
 #include "version/Version.h"
 #include "window/Cursor.h"
 #include "window/Platform.h"
@@ -44,6 +45,15 @@ void MyFrame::loadLogo()
 
 bool MyFrame::create(window::Component* parentComponent, const util::RectangleNM& area)
 {
+    lang::String registryName = lang::ResourceFile::loadText("REGISTRYNAME");
+    if (registryName.isEmpty())
+        registryName = "Kipto2";
+    // The window target is chosen as the window is made, before the settings open for good.
+    {
+        lang::Ref<sprite::User> settings = lang::adopt(new sprite::User);
+        settings->open(registryName);
+        setRendererSetting(settings->getString("RENDERER", "").c_str());
+    }
     if (!sprite::LoaderFrame2::create(parentComponent, area))
         return false;
     setBackground(LoadingBackground);
@@ -57,9 +67,6 @@ bool MyFrame::create(window::Component* parentComponent, const util::RectangleNM
     lang::Ref<Kipto2Canvas> gameCanvas = lang::adopt(new Kipto2Canvas);
     gameCanvas->create(this, util::RectangleNM(0, 0, width, height));
     setCurrentCanvas(gameCanvas.get());
-    lang::String registryName = lang::ResourceFile::loadText("REGISTRYNAME");
-    if (registryName.isEmpty())
-        registryName = "Kipto2";
     init(gameCanvas.get(), "+datfile", registryName);
     setVisible(true);
     gameCanvas->setCursor(window::Cursor::getWait());

@@ -23,8 +23,10 @@ const char HelpText[]
       "                     $XDG_DATA_HOME/Corvalen (by default ~/.local/share/Corvalen)\n"
       "  KIPTO2_DEBUG       when set, the debug output goes to standard error\n"
       "  KIPTO2_SEED        a number: the same random game on every run (for tests)\n"
-      "  KIPTO2_PRESENT     \"accelerated\" shows the picture through the graphics card;\n"
-      "                     otherwise it is shown in software\n"
+      "  KIPTO2_RENDERER    \"gl\" draws through OpenGL, \"software\" on the processor; by\n"
+      "                     default OpenGL where the system can give it\n"
+      "  KIPTO2_PRESENT     \"accelerated\" shows the software picture through the graphics\n"
+      "                     card; otherwise it is shown in software\n"
       "  KIPTO2_SCORE_URL   the base address of the score service for Blitz best times,\n"
       "                     such as http://127.0.0.1:8642\n";
 

@@ -1,7 +1,6 @@
 #include "sprite/RectSprite.h"
 
 #include "window/raster/Graphics.h"
-#include "window/raster/ImageGraphics.h"
 
 #include <cstring>
 
@@ -23,8 +22,7 @@ void RectSprite::paint(window::Graphics* graphics)
     const int32_t left = getX();
     const int32_t top = getY();
     if ((argb >> 24) < 255) {
-        if (auto* image = dynamic_cast<window::ImageGraphics*>(graphics))
-            image->fillRectBlended(left, top, getBoundsWidth(), getBoundsHeight(), argb);
+        graphics->fillRectBlended(left, top, getBoundsWidth(), getBoundsHeight(), argb);
         return;
     }
     graphics->fillRect(left, top, getBoundsWidth(), getBoundsHeight(), argb);

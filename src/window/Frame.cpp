@@ -9,7 +9,6 @@
 #include "window/NativeWindow.h"
 #include "window/Platform.h"
 #include "window/raster/Graphics.h"
-#include "window/raster/SoftwareWindowGraphics.h"
 
 #include <algorithm>
 #include <atomic>
@@ -23,6 +22,9 @@ namespace window {
 namespace {
 
 std::atomic<std::thread::id> mainThread{};
+
+// Failed restores in a row after which a device of the platform's own is given up.
+constexpr int32_t MaxFailedRestores = 10;
 
 // Tries of RestoreDeviceIfMainThread before it leaves the rest to the retry message.
 constexpr int32_t restoreTries = 10000;
@@ -85,6 +87,7 @@ bool Frame::create(Component* parentComponent, const util::RectangleNM& requeste
         fitIntoWorkArea(settings.width, settings.height, desktop);
     settings.fullScreen = createdFullScreen;
     settings.visible = createdFullScreen;
+    settings.renderer = rendererSetting;
     NativeWindow* nativeWindow = platform::createWindow(this, settings);
     if (!nativeWindow)
         return false;
@@ -189,7 +192,7 @@ Graphics* Frame::getGraphics()
 {
     std::lock_guard<std::mutex> guard(graphicsMutex);
     if (!graphics && window)
-        graphics = new SoftwareWindowGraphics(window, width, height);
+        graphics = window->createGraphics(width, height);
     if (graphics)
         graphics->addRef();
     return graphics;
@@ -218,6 +221,15 @@ bool Frame::RestoreDevice()
     if (!target)
         return false;
     bool restored = target->restoreDevice(!fullScreen);
+    failedRestores = restored ? 0 : failedRestores + 1;
+    // A device that stays lost is given up for the software target where the window has one.
+    if (failedRestores >= MaxFailedRestores && window && window->dropDevice()) {
+        failedRestores = 0;
+        target.reset();
+        releaseGraphics();
+        target = lang::adopt(getGraphics());
+        restored = target != nullptr;
+    }
     traceValue("Frame::RestoreDevice(), fullScreen = ", fullScreen);
     traceValue("Frame::RestoreDevice(), success = ", restored);
     if (restored)

@@ -7,11 +7,11 @@
 #include "window/Component.h"
 
 #include <mutex>
+#include <string>
 
 namespace window {
 
 class ImageBase;
-class SoftwareWindowGraphics;
 
 class Frame : public Component {
 public:
@@ -54,6 +54,8 @@ public:
     bool isPaintingSuspended() const;
     // True on the thread that created the last frame.
     static bool isMainThread();
+    // The renderer the stored settings ask for ("gl", "software" or empty), before create.
+    void setRendererSetting(const std::string& renderer) { rendererSetting = renderer; }
     // Desktops of these colour depths can show the game in a window.
     static bool isWindowedDepth(int32_t bitsPerPixel);
 
@@ -63,7 +65,7 @@ public:
 protected:
     void getMinMaxInfo(MinMaxInfo* info);
 
-    SoftwareWindowGraphics* graphics = nullptr;
+    Graphics* graphics = nullptr;
     // Guards `graphics` alone: painting asks for it under the display lock, and the display
     // lock is taken after the frame's monitor.
     std::mutex graphicsMutex;
@@ -74,6 +76,8 @@ protected:
     bool resizable = false;
     bool createdFullScreen = false;
     bool displayChanged = false;
+    std::string rendererSetting;
+    int32_t failedRestores = 0;
 };
 
 } // namespace window

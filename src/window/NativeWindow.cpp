@@ -1,10 +1,16 @@
 #include "window/NativeWindow.h"
 
 #include "window/Component.h"
+#include "window/raster/SoftwareWindowGraphics.h"
 
 #include <algorithm>
 
 namespace window {
+
+Graphics* NativeWindow::createGraphics(int32_t width, int32_t height)
+{
+    return new SoftwareWindowGraphics(this, width, height);
+}
 
 void NativeWindow::attach(Component* component)
 {

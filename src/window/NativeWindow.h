@@ -9,6 +9,7 @@
 namespace window {
 
 class Component;
+class Graphics;
 
 class NativeWindow {
 public:
@@ -63,6 +64,13 @@ public:
     // bytes). From the window's own thread it is presented at once; from any other thread it
     // is copied and presented by the window's thread.
     virtual void submitFrame(const uint32_t* pixels, int32_t width, int32_t height, int32_t pitch) = 0;
+    // The window target drawing a picture of width x height into this window (the caller
+    // releases it): the software target, which submits finished pictures, unless the platform
+    // draws through a device of its own.
+    virtual Graphics* createGraphics(int32_t width, int32_t height);
+    // Gives up a drawing device of the platform's own that cannot be restored: the window shows
+    // the software target's pictures from now on. False when there is none to give up.
+    virtual bool dropDevice() { return false; }
     // True after the platform lost what shows the picture, until restorePresenter succeeds.
     virtual bool isPresenterLost() const = 0;
     virtual bool restorePresenter() = 0;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace window {
 
@@ -28,6 +29,9 @@ struct WindowSettings {
     int32_t width = 800, height = 600;
     bool fullScreen = false;
     bool visible = false;
+    // The window target's renderer as the program stores it ("gl", "software", or empty for
+    // the default); KIPTO2_RENDERER overrides it.
+    std::string renderer;
 };
 
 // One platform layer: the services below, as the functions of window::platform describe them.

@@ -7,6 +7,7 @@
 #include "window/image/ImageDecoder.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace window {
@@ -69,11 +70,20 @@ ImageBase::ImageBase(int32_t width, int32_t height)
     create(width, height, 2);
 }
 
-ImageBase::~ImageBase() = default;
+ImageBase::~ImageBase()
+{
+    ImageTextures::discard(std::move(textures));
+}
+
+void ImageBase::setTextures(std::unique_ptr<ImageTextures> record)
+{
+    ImageTextures::discard(std::exchange(textures, std::move(record)));
+}
 
 void ImageBase::unload()
 {
     pixels.reset();
+    ImageTextures::discard(std::move(textures));
     if (name.isEmpty()) {
         width = 0;
         height = 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "lang/String.h"
+#include "window/image/ImageTextures.h"
 
 #include <atomic>
 #include <cstdint>
@@ -62,6 +63,10 @@ public:
     bool isPixelsChanged() const { return pixelsChanged; }
     void setPixelsChanged(bool value) { pixelsChanged = value; }
     const lang::String& getName() const { return name; }
+    // The device target's record of this picture's textures (none until it draws it); the
+    // record given replaces the old one, which is discarded.
+    ImageTextures* getTextures() const { return textures.get(); }
+    void setTextures(std::unique_ptr<ImageTextures> record);
 
     bool isInstanceOf(const char* className) const override;
     const char* getClassName() const override { return "ImageBase"; }
@@ -88,6 +93,7 @@ private:
     bool loadFailed = false;
     bool pixelsChanged = false;
     lang::String name;
+    std::unique_ptr<ImageTextures> textures;
 };
 
 } // namespace window

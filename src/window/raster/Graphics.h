@@ -103,6 +103,8 @@ public:
     virtual void drawRect(int32_t x, int32_t y, int32_t width, int32_t height);
     // An opaque fill in the given colour.
     virtual void fillRect(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t argb) = 0;
+    // The colour weighed over the target by its alpha; nothing on targets without blending.
+    virtual void fillRectBlended(int32_t /*x*/, int32_t /*y*/, int32_t /*width*/, int32_t /*height*/, uint32_t /*argb*/) {}
     // Text with the left end of its baseline at (x, y).
     virtual void drawString(const lang::String& text, int32_t x, int32_t y) = 0;
     virtual void drawChars(const char* chars, int32_t offset, int32_t length, int32_t x, int32_t y) = 0;
@@ -134,6 +136,8 @@ public:
     virtual ImageBase* getPixelTarget() { return nullptr; }
     // Copies what the window shows into `into`; nothing on other targets.
     virtual void getBackBuffer(ImageBase* /*into*/) {}
+    // The window is going away: a window target shows nothing any more.
+    virtual void detachWindow() {}
 
     // --- blending of image targets
     // The blend parameters, made on first use; borrowed (null on targets without them).

@@ -38,7 +38,7 @@ public:
     void fillRect(int32_t x, int32_t y, int32_t width, int32_t height) override;
     using RasterGraphics::fillRect;
     // The colour weighed over the target by its alpha; alpha 0 draws nothing.
-    void fillRectBlended(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t argb);
+    void fillRectBlended(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t argb) override;
 
     // Our software particle renderer; the caller releases it.
     GraphicsParticle* createParticleSystem() override;

@@ -1,8 +1,8 @@
 #include "window/raster/RasterGraphics.h"
 
-#include "util/RectangleSubtraction.h"
 #include "util/Region.h"
 #include "window/image/ImageBase.h"
+#include "window/raster/ClipParts.h"
 #include "window/raster/detail/BlendKernels.h"
 #include "window/raster/detail/Rasteriser.h"
 #include "window/raster/Polygon.h"
@@ -17,28 +17,6 @@
 namespace window {
 
 namespace {
-
-PixelRect boundsOf(const std::vector<PixelRect>& parts)
-{
-    if (parts.empty())
-        return {};
-    int32_t left = parts[0].x, top = parts[0].y, right = parts[0].right(), bottom = parts[0].bottom();
-    for (const PixelRect& p : parts) {
-        left = std::min(left, p.x);
-        top = std::min(top, p.y);
-        right = std::max(right, p.right());
-        bottom = std::max(bottom, p.bottom());
-    }
-    return {left, top, right - left, bottom - top};
-}
-
-util::Region* regionOf(const std::vector<PixelRect>& parts)
-{
-    auto* region = new util::Region;
-    for (const PixelRect& p : parts)
-        region->add(p.x, p.y, p.width, p.height);
-    return region;
-}
 
 // Writes one colour into the covered pixels that lie in the clip parts.
 class SolidSpans : public SpanSink {
@@ -153,7 +131,7 @@ void RasterGraphics::setClipParts(std::vector<PixelRect> parts)
         if (!cut.isEmpty())
             clipParts.push_back(cut);
     }
-    clipBounds = boundsOf(clipParts);
+    clipBounds = clip::boundsOf(clipParts);
 }
 
 void RasterGraphics::restoreState(const GraphicsDataStorage& storage)
@@ -196,26 +174,17 @@ void RasterGraphics::clipRect(int32_t x, int32_t y, int32_t width, int32_t heigh
 
 void RasterGraphics::excludeClipRect(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    const PixelRect hole{x + translateX, y + translateY, width, height};
-    std::vector<PixelRect> remaining;
-    for (const PixelRect& part : clipParts)
-        util::subtractRectangle(part, hole, remaining);
-    setClipParts(std::move(remaining));
+    setClipParts(clip::withHole(clipParts, {x + translateX, y + translateY, width, height}));
 }
 
 void RasterGraphics::setClip(const util::Region* region)
 {
-    std::vector<PixelRect> parts;
-    if (region) {
-        for (const util::RectangleNM& r : region->getRectangles())
-            parts.push_back({r.x, r.y, r.width, r.height});
-    }
-    setClipParts(std::move(parts));
+    setClipParts(clip::partsOf(region));
 }
 
 util::Region* RasterGraphics::getClip()
 {
-    return regionOf(clipParts);
+    return clip::regionOf(clipParts);
 }
 
 util::RectangleNM RasterGraphics::getClipBounds()
@@ -243,7 +212,7 @@ void RasterGraphics::fillOval(int32_t x, int32_t y, int32_t width, int32_t heigh
         return;
     const std::vector<PixelRect>& parts = visibleClip();
     SolidSpans spans(*surface, parts, penColor | 0xFF000000u);
-    raster::fillEllipse(x, y, width, height, boundsOf(parts), spans);
+    raster::fillEllipse(x, y, width, height, clip::boundsOf(parts), spans);
     surface->setPixelsChanged(true);
 }
 
@@ -267,7 +236,7 @@ void RasterGraphics::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, in
         return;
     const std::vector<PixelRect>& parts = visibleClip();
     SolidSpans spans(*surface, parts, penColor | 0xFF000000u);
-    raster::strokeLine(x1 + translateX, y1 + translateY, x2 + translateX, y2 + translateY, width, boundsOf(parts), spans);
+    raster::strokeLine(x1 + translateX, y1 + translateY, x2 + translateX, y2 + translateY, width, clip::boundsOf(parts), spans);
     surface->setPixelsChanged(true);
 }
 
@@ -295,7 +264,7 @@ void RasterGraphics::fillPolygon(const Polygon& polygon)
         points.push_back({static_cast<double>(polygon.getX(i) + translateX), static_cast<double>(polygon.getY(i) + translateY)});
     const std::vector<PixelRect>& parts = visibleClip();
     SolidSpans spans(*surface, parts, penColor | 0xFF000000u);
-    raster::fillPolygon(points, boundsOf(parts), spans);
+    raster::fillPolygon(points, clip::boundsOf(parts), spans);
     surface->setPixelsChanged(true);
 }
 

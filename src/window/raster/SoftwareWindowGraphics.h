@@ -34,7 +34,7 @@ public:
     // The picture being drawn; not counted.
     ImageBase* getBackImage() const { return backImage.get(); }
     // The window is going away: nothing is presented any more.
-    void detachWindow();
+    void detachWindow() override;
 
     // Test hooks. The device counts as lost (the frame is told as by a real loss) and the next
     // `failures` restores fail.

@@ -60,14 +60,13 @@ SDL_Cursor* makeOpenHandCursor()
     return SDL_CreateCursor(data, mask, 16, 16, 8, 9);
 }
 
-// True when windows can be seen by a person: not SDL's headless drivers.
+} // namespace
+
 bool hasVisibleDisplay()
 {
     const char* driver = SDL_GetCurrentVideoDriver();
     return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
 }
-
-} // namespace
 
 bool SdlPlatform::initialise()
 {

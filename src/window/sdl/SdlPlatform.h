@@ -6,6 +6,9 @@
 
 namespace window::sdl {
 
+// True when windows can be seen by a person: not SDL's headless drivers.
+bool hasVisibleDisplay();
+
 class SdlPlatform : public Platform {
 public:
     bool initialise() override;

@@ -4,6 +4,10 @@
 #include "lang/Debug.h"
 #include "lang/String.h"
 #include "window/Component.h"
+#include "window/RendererChoice.h"
+#include "window/gl/GlWindowGraphics.h"
+#include "window/sdl/SdlGlContext.h"
+#include "window/sdl/SdlPlatform.h"
 #include "window/sdl/SdlTesting.h"
 #include "window/sdl/MessageQueue.h"
 
@@ -42,22 +46,83 @@ void setFullScreenRefused(bool refused)
 SdlWindow::SdlWindow(Component* owner, const WindowSettings& settings)
     : NativeWindow(owner), logicalWidth(settings.logicalWidth), logicalHeight(settings.logicalHeight)
 {
-    uint32_t flags = SDL_WINDOW_RESIZABLE | (settings.visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN);
+    const RendererChoice choice = chooseRenderer(std::getenv("KIPTO2_RENDERER"), settings.renderer, !hasVisibleDisplay());
+    std::string whyNot;
+    if (choice.openGl && createOpenGlWindow(settings, whyNot)) {
+        lang::debugOutput(("Drawing through " + glTarget->getDescription() + ": " + choice.reason + "\n").c_str());
+    } else {
+        const std::string reason = choice.openGl ? "no OpenGL context (" + whyNot + "), " + choice.reason : choice.reason;
+        lang::debugOutput(("Drawing through the software target: " + reason + "\n").c_str());
+        if (!createSdlWindow(settings, 0))
+            return;
+        createRenderer();
+    }
+    windows().push_back(this);
+}
+
+bool SdlWindow::createSdlWindow(const WindowSettings& settings, uint32_t extraFlags)
+{
+    uint32_t flags = SDL_WINDOW_RESIZABLE | extraFlags | (settings.visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN);
     if (settings.fullScreen)
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     window = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
         std::max(1, settings.width), std::max(1, settings.height), flags);
     if (!window) {
         lang::debugOutput((lang::String("SDL_CreateWindow failed: ") + SDL_GetError() + "\n").c_str());
-        return;
+        return false;
     }
     windowId = SDL_GetWindowID(window);
     // The picture scales with the window; below half its size it would be unreadable.
     SDL_SetWindowMinimumSize(window, std::max(1, logicalWidth / 2), std::max(1, logicalHeight / 2));
     inputFocus = (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS) != 0;
     staging.assign(size_t(logicalWidth) * size_t(logicalHeight), 0xFF000000u);
-    createRenderer();
-    windows().push_back(this);
+    return true;
+}
+
+bool SdlWindow::createOpenGlWindow(const WindowSettings& settings, std::string& whyNot)
+{
+    SdlGlContext::requestAttributes();
+    if (!createSdlWindow(settings, SDL_WINDOW_OPENGL)) {
+        whyNot = std::string("no OpenGL window: ") + SDL_GetError();
+        return false;
+    }
+    auto context = std::make_shared<SdlGlContext>(window, logicalWidth, logicalHeight);
+    if (context->isValid()) {
+        auto* target = new gl::GlWindowGraphics(this, context, logicalWidth, logicalHeight);
+        if (target->initialise(whyNot)) {
+            glContext = context;
+            glTarget = target;
+            return true;
+        }
+        target->release();
+    } else {
+        whyNot = context->whyNot();
+    }
+    context->close();
+    SDL_DestroyWindow(window);
+    window = nullptr;
+    return false;
+}
+
+bool SdlWindow::dropDevice()
+{
+    if (!glTarget)
+        return false;
+    glTarget->detachWindow();
+    glTarget->release();
+    glTarget = nullptr;
+    glContext->close();
+    glContext.reset();
+    lang::debugOutput("Drawing through the software target: the OpenGL context cannot be made again\n");
+    return createRenderer();
+}
+
+Graphics* SdlWindow::createGraphics(int32_t width, int32_t height)
+{
+    if (!glTarget)
+        return NativeWindow::createGraphics(width, height);
+    glTarget->addRef();
+    return glTarget;
 }
 
 SdlWindow::~SdlWindow()
@@ -65,6 +130,12 @@ SdlWindow::~SdlWindow()
     auto& list = windows();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     destroyRenderer();
+    if (glTarget) {
+        glTarget->detachWindow();
+        glTarget->release();
+    }
+    if (glContext)
+        glContext->close();
     if (window)
         SDL_DestroyWindow(window);
 }
@@ -282,6 +353,10 @@ void SdlWindow::presentStagedFrame()
 
 void SdlWindow::presentAgain()
 {
+    if (glTarget) {
+        glTarget->presentAgain();
+        return;
+    }
     std::lock_guard<std::mutex> guard(stagingMutex);
     if (hasPicture)
         uploadAndPresent();

@@ -10,10 +10,17 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <mutex>
 #include <vector>
 
+namespace window::gl {
+class GlWindowGraphics;
+}
+
 namespace window::sdl {
+
+class SdlGlContext;
 
 class SdlWindow : public NativeWindow {
 public:
@@ -44,6 +51,12 @@ public:
     void setMousePosition(int32_t x, int32_t y) override;
     void requestPaint() override;
     void submitFrame(const uint32_t* pixels, int32_t width, int32_t height, int32_t pitch) override;
+    // The OpenGL target when the window draws through OpenGL, else the software target.
+    Graphics* createGraphics(int32_t width, int32_t height) override;
+    // Closes the OpenGL context and presents through SDL's software renderer instead.
+    bool dropDevice() override;
+    // True when the window draws through OpenGL.
+    bool drawsThroughOpenGl() const { return glTarget != nullptr; }
 
     // Called by the event pump as it handles this window's SDL events.
     void setInputFocus(bool focus) { inputFocus = focus; }
@@ -66,6 +79,11 @@ public:
     uint32_t buttonsHeld = 0;
 
 private:
+    // Makes the SDL window; false when SDL could not.
+    bool createSdlWindow(const WindowSettings& settings, uint32_t extraFlags);
+    // An OpenGL window with its context and target; false, with the reason, when the machine
+    // cannot give one (the window is then gone again).
+    bool createOpenGlWindow(const WindowSettings& settings, std::string& whyNot);
     bool createRenderer();
     void destroyRenderer();
     void uploadAndPresent();
@@ -73,6 +91,8 @@ private:
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    std::shared_ptr<SdlGlContext> glContext;
+    gl::GlWindowGraphics* glTarget = nullptr; // counted
     uint32_t windowId = 0;
     int32_t logicalWidth, logicalHeight;
     bool inputFocus = false;

@@ -1,0 +1,41 @@
+#include "window/RendererChoice.h"
+
+#include <cstring>
+
+namespace window {
+
+namespace {
+
+// 1 for OpenGL, 0 for software, -1 for a word that names neither.
+int parse(const std::string& word)
+{
+    if (word == "gl" || word == "opengl")
+        return 1;
+    if (word == "software" || word == "soft")
+        return 0;
+    return -1;
+}
+
+} // namespace
+
+RendererChoice chooseRenderer(const char* environment, const std::string& stored, bool headless)
+{
+    std::string ignored;
+    if (environment && *environment) {
+        const int wanted = parse(environment);
+        if (wanted >= 0)
+            return {wanted == 1, std::string("KIPTO2_RENDERER=") + environment};
+        ignored = std::string(" (KIPTO2_RENDERER=") + environment + " names no renderer)";
+    }
+    if (!stored.empty()) {
+        const int wanted = parse(stored);
+        if (wanted >= 0)
+            return {wanted == 1, "the setting RENDERER is " + stored + ignored};
+        ignored += " (the setting RENDERER=" + stored + " names no renderer)";
+    }
+    if (headless)
+        return {false, "the default on a headless video driver" + ignored};
+    return {true, "the default" + ignored};
+}
+
+} // namespace window

@@ -1,0 +1,20 @@
+// The choice of the window target: the environment before the stored setting, OpenGL by
+// default on a display, software on a headless driver, and words that name nothing ignored.
+#include "window/RendererChoice.h"
+
+#include <gtest/gtest.h>
+
+TEST(RendererChoice, EnvironmentThenSettingThenDefault)
+{
+    EXPECT_TRUE(window::chooseRenderer("gl", "software", true).openGl);
+    EXPECT_FALSE(window::chooseRenderer("software", "gl", false).openGl);
+    EXPECT_FALSE(window::chooseRenderer("soft", "", false).openGl);
+    EXPECT_EQ(window::chooseRenderer("software", "gl", false).reason, "KIPTO2_RENDERER=software");
+    EXPECT_FALSE(window::chooseRenderer(nullptr, "software", false).openGl);
+    EXPECT_TRUE(window::chooseRenderer("", "gl", true).openGl);
+    EXPECT_TRUE(window::chooseRenderer(nullptr, "", false).openGl);
+    EXPECT_FALSE(window::chooseRenderer(nullptr, "", true).openGl);
+    const window::RendererChoice unknown = window::chooseRenderer("vulkan", "", false);
+    EXPECT_TRUE(unknown.openGl);
+    EXPECT_NE(unknown.reason.find("names no renderer"), std::string::npos);
+}
