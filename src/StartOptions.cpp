@@ -25,6 +25,7 @@ const char HelpText[]
       "  KIPTO2_SEED        a number: the same random game on every run (for tests)\n"
       "  KIPTO2_RENDERER    \"gl\" draws through OpenGL, \"software\" on the processor; by\n"
       "                     default OpenGL where the system can give it\n"
+      "  KIPTO2_GL_UNAVAILABLE  when 1, acts as if no OpenGL context could be made (for tests)\n"
       "  KIPTO2_PRESENT     \"accelerated\" shows the software picture through the graphics\n"
       "                     card; otherwise it is shown in software\n"
       "  KIPTO2_SCORE_URL   the base address of the score service for Blitz best times,\n"
