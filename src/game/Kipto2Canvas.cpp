@@ -247,23 +247,14 @@ void Kipto2Canvas::windowActivated()
     focusChange = FocusRegained;
 }
 
-bool Kipto2Canvas::isRoundOpen() const
-{
-    // The upgrade screen opens as a shop, but it is a menu with the menu music and no round.
-    return flow.getCurrentScreen() == ScreenShop && flow.getSelectedShop() != ScreenFlow::UpgradeShop;
-}
-
 void Kipto2Canvas::handleFocusRegained()
 {
-    const Screen screen = flow.getCurrentScreen();
-    const bool menu = screen == ScreenMainMenu || screen == ScreenCalendar || screen == ScreenBlitzMenu
-        || screen == ScreenBlitzTimes || (screen == ScreenShop && !isRoundOpen());
-    music.release(getMusicVolume(), MenuMusic::FocusFrames, menu);
+    music.release(getMusicVolume(), MenuMusic::FocusFrames, flow.playsMenuMusic());
 }
 
 void Kipto2Canvas::handleFocusLost()
 {
-    if (isRoundOpen()) {
+    if (flow.isRoundOpen()) {
         flow.setScreen(ScreenPause);
         return;
     }

@@ -133,8 +133,6 @@ protected:
     // music fades out and back in.
     void handleFocusLost();
     void handleFocusRegained();
-    // A shop round is the open screen (the upgrade screen, though opened as a shop, is not one).
-    bool isRoundOpen() const;
     void openWebPage(const char* textName);
     void closeOptions();
     window::AudioClip* soundEntry(int32_t entry);

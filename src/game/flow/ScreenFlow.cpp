@@ -65,11 +65,25 @@ void ScreenFlow::setScreen(Screen screen)
     case ScreenIntro:
         break;
     }
-    const bool menuScreen = screen == ScreenMainMenu || screen == ScreenCalendar || screen == ScreenBlitzMenu
-        || screen == ScreenBlitzTimes;
-    if (menuScreen && previous == ScreenShop)
+    if (isMenuScreen(screen) && previous == ScreenShop)
         canvas.getMenuMusic().fadeIn(canvas.getMusicVolume(), MenuMusic::RestartFrames);
     current = screen;
+}
+
+bool ScreenFlow::isMenuScreen(Screen screen)
+{
+    return screen == ScreenMainMenu || screen == ScreenCalendar || screen == ScreenBlitzMenu
+        || screen == ScreenBlitzTimes;
+}
+
+bool ScreenFlow::isRoundOpen() const
+{
+    return current == ScreenShop && selectedShop != UpgradeShop;
+}
+
+bool ScreenFlow::playsMenuMusic() const
+{
+    return isMenuScreen(current) || (current == ScreenShop && !isRoundOpen());
 }
 
 bool ScreenFlow::shopScreenExists() const

@@ -37,8 +37,14 @@ public:
     void setSelectedShop(int32_t shop) { selectedShop = shop; }
     void setSelectedDay(int32_t day) { selectedDay = day; }
     sprite::DialogSprite* getCurrentShop() const { return currentShop.get(); }
+    // A shop round is the current screen (the upgrade screen, though opened as a shop, is none).
+    bool isRoundOpen() const;
+    // The current screen plays the menu music: the menus, the calendar, the Blitz pages and the
+    // upgrade screen.
+    bool playsMenuMusic() const;
 
 private:
+    static bool isMenuScreen(Screen screen);
     // The dialog that ScreenShop would open for the selected shop is in the package.
     bool shopScreenExists() const;
     void openShopScreen();
