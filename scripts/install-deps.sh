@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs every Debian package that building, testing and packaging Kipto2 needs.
-# This is the only list of packages in the project. Safe to run again: apt skips
+# This is the list of packages for Linux (the Windows cross-build adds its own in
+# scripts/install-windows-deps.sh). Safe to run again: apt skips
 # what is already installed. Works as root, or as a user with sudo.
 set -eu
 
