@@ -48,11 +48,13 @@ bool MyFrame::create(window::Component* parentComponent, const util::RectangleNM
     lang::String registryName = lang::ResourceFile::loadText("REGISTRYNAME");
     if (registryName.isEmpty())
         registryName = "Kipto2";
-    // The window target is chosen as the window is made, before the settings open for good.
+    // The window target and its scaling are chosen as the window is made, before the settings
+    // open for good.
     {
         lang::Ref<sprite::User> settings = lang::adopt(new sprite::User);
         settings->open(registryName);
-        setRendererSetting(settings->getString("RENDERER", "").c_str());
+        setDrawingSettings(
+            settings->getString("RENDERER", "").c_str(), settings->getString("SCALING", "").c_str());
     }
     if (!sprite::LoaderFrame2::create(parentComponent, area))
         return false;

@@ -1,7 +1,8 @@
 // Presenting one 800x600 frame: the outermost dispose() of the software window target copies
-// the picture to the window's staging buffer, uploads it to the streaming texture and draws it
-// scaled to the window; the OpenGL window target draws the picture's texture scaled into the
-// window and swaps. Needs an X display (run it under Xvfb, -screen 0 1920x1080x24 for the full
+// the picture to the window's staging buffer and scales it letterboxed onto the window's
+// surface (or, the accelerated way, uploads it to a streaming texture that SDL's renderer
+// draws scaled); the OpenGL window target draws the picture's texture scaled into the window
+// and swaps. Needs an X display (run it under Xvfb, -screen 0 1920x1080x24 for the full
 // screen numbers). The CPU time counts every thread of the process, so work that SDL or the GL
 // driver does on threads of their own is included (with Mesa's software OpenGL that is the
 // card's work); the counter "own_cpu_us" is the CPU time of the drawing thread alone, what the
@@ -29,13 +30,15 @@ struct PresentWay {
     const char* target;               // KIPTO2_RENDERER
     const char* renderer;             // KIPTO2_PRESENT
     const char* framebufferThroughGl; // SDL_FRAMEBUFFER_ACCELERATION
+    const char* scaling; // KIPTO2_SCALING
 };
 
 const PresentWay ways[] = {
-    {"software target, SDL software renderer, X11 shared memory", "software", "software", "0"},
-    {"software target, SDL software renderer, surface through OpenGL", "software", "software", "1"},
-    {"software target, SDL accelerated renderer", "software", "accelerated", "1"},
-    {"OpenGL target", "gl", "software", "0"},
+    {"software target, own scaler, X11 shared memory", "software", "software", "0", "linear"},
+    {"software target, own scaler (nearest), X11 shared memory", "software", "software", "0", "nearest"},
+    {"software target, own scaler, surface through OpenGL", "software", "software", "1", "linear"},
+    {"software target, SDL accelerated renderer", "software", "accelerated", "1", "linear"},
+    {"OpenGL target", "gl", "software", "0", "linear"},
 };
 
 double threadCpuMicroseconds()
@@ -55,6 +58,7 @@ void BM_PresentFrame(benchmark::State& state)
     setenv("KIPTO2_RENDERER", way.target, 1);
     setenv("KIPTO2_PRESENT", way.renderer, 1);
     setenv("SDL_FRAMEBUFFER_ACCELERATION", way.framebufferThroughGl, 1);
+    setenv("KIPTO2_SCALING", way.scaling, 1);
     window::platform::install(std::make_unique<window::sdl::SdlPlatform>());
     if (!window::platform::initialise()) {
         state.SkipWithError("SDL video did not start");
@@ -93,7 +97,7 @@ void BM_PresentFrame(benchmark::State& state)
 }
 
 BENCHMARK(BM_PresentFrame)
-    ->ArgsProduct({{0, 1, 2, 3}, {0, 1}})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);

@@ -88,6 +88,7 @@ bool Frame::create(Component* parentComponent, const util::RectangleNM& requeste
     settings.fullScreen = createdFullScreen;
     settings.visible = createdFullScreen;
     settings.renderer = rendererSetting;
+    settings.scaling = scalingSetting;
     NativeWindow* nativeWindow = platform::createWindow(this, settings);
     if (!nativeWindow)
         return false;

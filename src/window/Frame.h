@@ -54,8 +54,13 @@ public:
     bool isPaintingSuspended() const;
     // True on the thread that created the last frame.
     static bool isMainThread();
-    // The renderer the stored settings ask for ("gl", "software" or empty), before create.
-    void setRendererSetting(const std::string& renderer) { rendererSetting = renderer; }
+    // The renderer ("gl", "software") and scaling ("linear", "nearest") the stored settings ask
+    // for, empty for the defaults; before create.
+    void setDrawingSettings(const std::string& renderer, const std::string& scaling)
+    {
+        rendererSetting = renderer;
+        scalingSetting = scaling;
+    }
     // Desktops of these colour depths can show the game in a window.
     static bool isWindowedDepth(int32_t bitsPerPixel);
 
@@ -77,6 +82,7 @@ protected:
     bool createdFullScreen = false;
     bool displayChanged = false;
     std::string rendererSetting;
+    std::string scalingSetting;
     int32_t failedRestores = 0;
 };
 

@@ -32,6 +32,9 @@ struct WindowSettings {
     // The window target's renderer as the program stores it ("gl", "software", or empty for
     // the default); KIPTO2_RENDERER overrides it.
     std::string renderer;
+    // "linear" or "nearest" scaling of the picture to the window, or empty for the default;
+    // KIPTO2_SCALING overrides it.
+    std::string scaling;
 };
 
 // One platform layer: the services below, as the functions of window::platform describe them.

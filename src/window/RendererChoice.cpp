@@ -1,6 +1,7 @@
 #include "window/RendererChoice.h"
 
 #include <cstring>
+#include <utility>
 
 namespace window {
 
@@ -35,6 +36,20 @@ RendererChoice chooseRenderer(const char* environment, const std::string& stored
     }
     if (headless)
         return {false, "the default on a headless video driver" + ignored};
+    return {true, "the default" + ignored};
+}
+
+ScalingChoice chooseScaling(const char* environment, const std::string& stored)
+{
+    std::string ignored;
+    const std::pair<std::string, std::string> wishes[]
+        = {{environment ? environment : "", "KIPTO2_SCALING"}, {stored, "the setting SCALING"}};
+    for (const auto& [word, source] : wishes) {
+        if (word == "linear" || word == "nearest")
+            return {word == "linear", source + " is " + word + ignored};
+        if (!word.empty())
+            ignored += " (" + source + "=" + word + " names no scaling)";
+    }
     return {true, "the default" + ignored};
 }
 

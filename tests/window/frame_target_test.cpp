@@ -170,11 +170,17 @@ TEST_F(FramePainting, SelfPaintingFrameFillsItsBackground)
     EXPECT_EQ(target->getBackImage()->getPixels()[800 * 600 - 1], 0xFF50504Cu);
 }
 
+// A pixel of the window's surface, where the software target's pictures are shown; 0 while
+// none has been shown there.
 uint32_t presentedPixel(window::sdl::SdlWindow* window, int32_t x, int32_t y)
 {
+    SDL_Surface* surface = window->getPresentedSurface();
+    if (!surface || x >= surface->w || y >= surface->h)
+        return 0;
     uint32_t pixel = 0;
-    SDL_Rect one{x, y, 1, 1};
-    EXPECT_EQ(SDL_RenderReadPixels(window->getRenderer(), &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4), 0);
+    SDL_ConvertPixels(1, 1, surface->format->format,
+        static_cast<uint8_t*>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel,
+        surface->pitch, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
     return pixel;
 }
 
@@ -203,6 +209,40 @@ TEST_F(FramePainting, ResizedWindowShowsThePictureLetterboxed)
     EXPECT_EQ(presentedPixel(sdlWindow(), 50, 300), 0xFF000000u);
     EXPECT_EQ(presentedPixel(sdlWindow(), 500, 300), 0xFFFF0000u);
     EXPECT_EQ(presentedPixel(sdlWindow(), 950, 300), 0xFF000000u);
+}
+
+// The scaling the settings ask for reaches the window, the environment before the setting:
+// twice the size, whole pixels repeat with "nearest" and neighbours blend with "linear", the
+// default.
+TEST_F(FramePainting, SettingAndEnvironmentChooseHowThePictureIsScaled)
+{
+    auto shownBesideAWhiteColumn = [](const char* environment, const std::string& stored) {
+        if (environment)
+            setenv("KIPTO2_SCALING", environment, 1);
+        lang::Ref<window::Frame> scaled = lang::adopt(new window::Frame(800, 600));
+        scaled->setDrawingSettings("", stored);
+        const bool created = scaled->create(nullptr, util::RectangleNM(0, 0, 800, 600));
+        unsetenv("KIPTO2_SCALING");
+        if (!created)
+            return 0u;
+        auto* window = static_cast<window::sdl::SdlWindow*>(scaled->getWindow());
+        SDL_SetWindowSize(window->getSdlWindow(), 1600, 1200);
+        pump();
+        lang::Ref<window::Graphics> target = lang::adopt(scaled->getGraphics());
+        lang::Ref<window::Graphics> frameTarget = lang::adopt(target->create());
+        frameTarget->fillRect(0, 0, 800, 600, 0xFF000000u);
+        frameTarget->fillRect(0, 0, 1, 600, 0xFFFFFFFFu);
+        frameTarget->dispose();
+        // The second window column lies a quarter of a pixel from the white column's centre.
+        const uint32_t shown = presentedPixel(window, 1, 10);
+        target.reset();
+        scaled->destroyWindow();
+        return shown;
+    };
+    EXPECT_EQ(shownBesideAWhiteColumn(nullptr, "nearest"), 0xFFFFFFFFu);
+    EXPECT_EQ(shownBesideAWhiteColumn(nullptr, ""), 0xFFBFBFBFu);
+    EXPECT_EQ(shownBesideAWhiteColumn("nearest", "linear"), 0xFFFFFFFFu);
+    EXPECT_EQ(shownBesideAWhiteColumn("linear", "nearest"), 0xFFBFBFBFu);
 }
 
 TEST_F(FramePainting, ChildrenShareTheFramesTarget)

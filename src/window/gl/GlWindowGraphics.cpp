@@ -198,8 +198,7 @@ void GlWindowGraphics::present()
     if (!window)
         return;
     const PresentArea area = context->presentArea();
-    // Smooth scaling up to twice the size; beyond it whole pixels repeat, which looks sharp.
-    device->present(area, area.width != width && area.width < 2 * width);
+    device->present(area, smoothScaling && area.width != width);
     context->swapBuffers();
     // A card that was reset says so here (with the robustness extension).
     if (epoxy_has_gl_extension("GL_ARB_robustness") && glGetGraphicsResetStatusARB() != GL_NO_ERROR)
@@ -211,7 +210,8 @@ void GlWindowGraphics::presentAgain()
     SyncGuard guard(this);
     if (!hasPicture || lost || !device || !window || !context->acquire())
         return;
-    device->present(context->presentArea(), false);
+    const PresentArea area = context->presentArea();
+    device->present(area, smoothScaling && area.width != width);
     context->swapBuffers();
     context->release();
 }

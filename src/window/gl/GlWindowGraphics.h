@@ -35,6 +35,9 @@ public:
     // Makes the programs and the picture in the context; false, with the reason, when the
     // context lacks what they need.
     bool initialise(std::string& whyNot);
+    // Whether the picture is filtered linearly when scaled to the window (else whole pixels
+    // repeat); smooth by default.
+    void setSmoothScaling(bool smooth) { smoothScaling = smooth; }
     // The context's version and renderer, once initialised.
     const std::string& getDescription() const { return description; }
 
@@ -135,6 +138,7 @@ private:
     bool drawn = false;
     bool hasPicture = false;
     bool lost = false;
+    bool smoothScaling = true;
     int32_t tileLimit = 0;
     std::string description;
     // Pictures of text runs by run, font and colour; the fonts are held so that their

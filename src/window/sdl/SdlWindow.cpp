@@ -27,9 +27,9 @@ std::vector<SdlWindow*>& windows()
 
 bool fullScreenRefused = false;
 
-// "software" presents through SDL's software renderer, "accelerated" through the best
-// renderer SDL has; without the variable the software renderer is used (see the platform's
-// start-up for the framebuffer hint that goes with it).
+// "accelerated" presents through the best renderer SDL has; without it the picture is scaled in
+// software onto the window's surface (see the platform's start-up for the framebuffer hint that
+// goes with it).
 bool wantsSoftwareRenderer()
 {
     const char* choice = std::getenv("KIPTO2_PRESENT");
@@ -47,6 +47,8 @@ SdlWindow::SdlWindow(Component* owner, const WindowSettings& settings)
     : NativeWindow(owner), logicalWidth(settings.logicalWidth), logicalHeight(settings.logicalHeight)
 {
     const RendererChoice choice = chooseRenderer(std::getenv("KIPTO2_RENDERER"), settings.renderer, !hasVisibleDisplay());
+    const ScalingChoice smoothness = chooseScaling(std::getenv("KIPTO2_SCALING"), settings.scaling);
+    scaling = smoothness.linear ? PictureScaler::Filter::Linear : PictureScaler::Filter::Nearest;
     std::string whyNot;
     if (choice.openGl && createOpenGlWindow(settings, whyNot)) {
         lang::debugOutput(("Drawing through " + glTarget->getDescription() + ": " + choice.reason + "\n").c_str());
@@ -55,8 +57,16 @@ SdlWindow::SdlWindow(Component* owner, const WindowSettings& settings)
         lang::debugOutput(("Drawing through the software target: " + reason + "\n").c_str());
         if (!createSdlWindow(settings, 0))
             return;
-        createRenderer();
+        // Nothing can show a picture: the window is of no use.
+        if (!createPresenter()) {
+            SDL_DestroyWindow(window);
+            window = nullptr;
+            return;
+        }
     }
+    lang::debugOutput(("Scaling the picture "
+        + std::string(smoothness.linear ? "smoothly" : "by whole pixels") + ": " + smoothness.reason + "\n")
+                          .c_str());
     windows().push_back(this);
 }
 
@@ -89,6 +99,7 @@ bool SdlWindow::createOpenGlWindow(const WindowSettings& settings, std::string& 
     auto context = std::make_shared<SdlGlContext>(window, logicalWidth, logicalHeight);
     if (context->isValid()) {
         auto* target = new gl::GlWindowGraphics(this, context, logicalWidth, logicalHeight);
+        target->setSmoothScaling(scaling == PictureScaler::Filter::Linear);
         if (target->initialise(whyNot)) {
             glContext = context;
             glTarget = target;
@@ -114,7 +125,7 @@ bool SdlWindow::dropDevice()
     glContext->close();
     glContext.reset();
     lang::debugOutput("Drawing through the software target: the OpenGL context cannot be made again\n");
-    return createRenderer();
+    return createPresenter();
 }
 
 Graphics* SdlWindow::createGraphics(int32_t width, int32_t height)
@@ -129,7 +140,7 @@ SdlWindow::~SdlWindow()
 {
     auto& list = windows();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    destroyRenderer();
+    destroyPresenter();
     if (glTarget) {
         glTarget->detachWindow();
         glTarget->release();
@@ -154,12 +165,27 @@ const std::vector<SdlWindow*>& SdlWindow::all()
     return windows();
 }
 
+bool SdlWindow::createPresenter()
+{
+    const char* unavailable = std::getenv("KIPTO2_SOFTWARE_UNAVAILABLE");
+    if (unavailable && std::strcmp(unavailable, "1") == 0) {
+        lang::debugOutput("No presenter for the software target: KIPTO2_SOFTWARE_UNAVAILABLE=1\n");
+        return false;
+    }
+    if (wantsSoftwareRenderer()) {
+        if (SDL_GetWindowSurface(window)) {
+            surfacePresenter = std::make_unique<SurfacePresenter>(window);
+            lang::debugOutput("Presenting on the window's surface\n");
+            return true;
+        }
+        lang::debugOutput((lang::String("SDL_GetWindowSurface failed: ") + SDL_GetError() + "\n").c_str());
+    }
+    return createRenderer();
+}
+
 bool SdlWindow::createRenderer()
 {
-    if (wantsSoftwareRenderer())
-        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    else
-        renderer = SDL_CreateRenderer(window, -1, 0);
+    renderer = SDL_CreateRenderer(window, -1, 0);
     if (!renderer)
         renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer) {
@@ -170,7 +196,7 @@ bool SdlWindow::createRenderer()
         logicalWidth, logicalHeight);
     if (!texture) {
         lang::debugOutput((lang::String("SDL_CreateTexture failed: ") + SDL_GetError() + "\n").c_str());
-        destroyRenderer();
+        destroyPresenter();
         return false;
     }
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
@@ -180,8 +206,9 @@ bool SdlWindow::createRenderer()
     return true;
 }
 
-void SdlWindow::destroyRenderer()
+void SdlWindow::destroyPresenter()
 {
+    surfacePresenter.reset();
     if (texture)
         SDL_DestroyTexture(texture);
     if (renderer)
@@ -365,8 +392,8 @@ void SdlWindow::presentAgain()
 bool SdlWindow::restorePresenter()
 {
     std::lock_guard<std::mutex> guard(stagingMutex);
-    destroyRenderer();
-    if (!createRenderer())
+    destroyPresenter();
+    if (!createPresenter())
         return false;
     presenterLost = false;
     if (hasPicture)
@@ -377,16 +404,23 @@ bool SdlWindow::restorePresenter()
 // The staging buffer holds the picture; the caller holds stagingMutex.
 void SdlWindow::uploadAndPresent()
 {
-    if (!texture || presenterLost)
+    if (presenterLost)
+        return;
+    if (surfacePresenter) {
+        if (!surfacePresenter->present(staging.data(), logicalWidth, logicalHeight, scaling))
+            lang::debugOutput(
+                (lang::String("Presenting on the window's surface failed: ") + SDL_GetError() + "\n")
+                    .c_str());
+        return;
+    }
+    if (!texture)
         return;
     SDL_UpdateTexture(texture, nullptr, staging.data(), logicalWidth * 4);
     int outputWidth = 0, outputHeight = 0;
     SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
     Letterbox box(logicalWidth, logicalHeight, outputWidth, outputHeight);
     SDL_Rect target{box.pictureX(), box.pictureY(), box.pictureWidth(), box.pictureHeight()};
-    // Smooth scaling up to twice the size; beyond it whole pixels repeat, which looks sharp
-    // and keeps large displays cheap.
-    bool smooth = target.w != logicalWidth && target.w < 2 * logicalWidth;
+    const bool smooth = scaling == PictureScaler::Filter::Linear && target.w != logicalWidth;
     SDL_SetTextureScaleMode(texture, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
     // Only the bars need black; the picture covers the rest.
     SDL_Rect bars[2];

@@ -1,12 +1,15 @@
-// The SDL window under a frame and the presenter of its picture: an SDL renderer with one
-// streaming texture of the logical size, drawn letterboxed into whatever size the window has.
-// Every submitted picture is copied to a staging buffer; pictures finished on other threads
-// are presented from it by the main thread, the only one that may use the renderer.
+// The SDL window under a frame and the presenter of its picture. A window that draws through
+// OpenGL shows what the OpenGL target draws; otherwise the software target's pictures are
+// scaled letterboxed onto the window's surface (or, when asked for, drawn by an SDL renderer
+// from one streaming texture of the logical size). Every submitted picture is copied to a
+// staging buffer; pictures finished on other threads are presented from it by the main thread,
+// the only one that may use the window's surface or renderer.
 #pragma once
 
 #include "window/NativeWindow.h"
 #include "window/Platform.h"
 #include "window/sdl/Letterbox.h"
+#include "window/sdl/SurfacePresenter.h"
 
 #include <SDL.h>
 
@@ -73,8 +76,14 @@ public:
     void markPresenterLost() { presenterLost = true; }
     bool isPresenterLost() const override { return presenterLost; }
     bool restorePresenter() override;
-    // The renderer that presents the picture (none when SDL could not make one).
+    // The renderer that presents the picture, when an SDL renderer does.
     SDL_Renderer* getRenderer() const { return renderer; }
+    // The window's surface as the software target's last picture was shown on it, when the
+    // window shows it there.
+    SDL_Surface* getPresentedSurface() const
+    {
+        return surfacePresenter ? surfacePresenter->getSurface() : nullptr;
+    }
     // Mouse buttons held (SDL_BUTTON masks) since the last press inside the window.
     uint32_t buttonsHeld = 0;
 
@@ -84,13 +93,18 @@ private:
     // An OpenGL window with its context and target; false, with the reason, when the machine
     // cannot give one (the window is then gone again).
     bool createOpenGlWindow(const WindowSettings& settings, std::string& whyNot);
+    // What shows the software target's pictures: the window's surface, or an SDL renderer when
+    // asked for or when the window has no surface. False when neither can be had.
+    bool createPresenter();
     bool createRenderer();
-    void destroyRenderer();
+    void destroyPresenter();
     void uploadAndPresent();
 
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    std::unique_ptr<SurfacePresenter> surfacePresenter;
+    PictureScaler::Filter scaling = PictureScaler::Filter::Linear;
     std::shared_ptr<SdlGlContext> glContext;
     gl::GlWindowGraphics* glTarget = nullptr; // counted
     uint32_t windowId = 0;
