@@ -39,10 +39,9 @@ int gameMain(const StartOptions& options)
         // Disk files of the data (loading picture, image bundles) lie beside the package.
         frame->setBaseDir(directoryOf(packagePath));
         frame->setCrashTest(options.crashTest);
+        // A frame that cannot be made has said why.
         if (frame->create(nullptr, util::RectangleNM(0, 0, MyFrame::Width, MyFrame::Height)))
             exitCode = window::platform::runMessageLoop();
-        else
-            window::platform::showMessageBox("Kipto2", "The game's window could not be opened.");
         if (frame->hasLoadFailed())
             window::platform::showMessageBox("Kipto2", "The game's data could not be loaded.");
     }

@@ -229,7 +229,7 @@ void LoaderFrame2::onDestroy()
     if (canvas)
         canvas->shutdown();
     window::AudioClip::stopEngine();
-    window::platform::postQuit(loadFailed ? 1 : 0);
+    window::platform::postQuit(loadFailed || hasGraphicsFailed() ? 1 : 0);
 }
 
 bool LoaderFrame2::isInstanceOf(const char* className) const

@@ -29,6 +29,14 @@ constexpr int32_t MaxFailedRestores = 10;
 // Tries of RestoreDeviceIfMainThread before it leaves the rest to the retry message.
 constexpr int32_t restoreTries = 10000;
 
+// The message boxes of a window that cannot be drawn.
+constexpr char GraphicsErrorTitle[] = "Graphics Error";
+constexpr char StartFailedText[]
+    = "Could not start graphics engine.\n Make sure a display is available and your "
+      "graphics driver is installed.";
+constexpr char RestartFailedText[]
+    = "Could not restart graphics engine.\n Please restart the game to continue.";
+
 // A client size that fits the work area with room for the window's frame, keeping the
 // picture's proportions.
 void fitIntoWorkArea(int32_t& clientWidth, int32_t& clientHeight, const DesktopInfo& desktop)
@@ -72,8 +80,10 @@ bool Frame::create(Component* parentComponent, const util::RectangleNM& requeste
         return false;
     util::RectangleNM creation(requested.x, requested.y, std::abs(requested.width), std::abs(requested.height));
     mainThread = std::this_thread::get_id();
-    if (!platform::initialise())
+    if (!platform::initialise()) {
+        platform::showMessageBox(GraphicsErrorTitle, StartFailedText);
         return false;
+    }
     DesktopInfo desktop = platform::getDesktop();
     if (!isWindowedDepth(desktop.bitsPerPixel))
         windowedAllowed = false;
@@ -90,8 +100,10 @@ bool Frame::create(Component* parentComponent, const util::RectangleNM& requeste
     settings.renderer = rendererSetting;
     settings.scaling = scalingSetting;
     NativeWindow* nativeWindow = platform::createWindow(this, settings);
-    if (!nativeWindow)
+    if (!nativeWindow) {
+        platform::showMessageBox(GraphicsErrorTitle, StartFailedText);
         return false;
+    }
     parent = parentComponent;
     attachWindow(nativeWindow, creation);
     nativeWindow->centreInWorkArea();
@@ -223,13 +235,20 @@ bool Frame::RestoreDevice()
         return false;
     bool restored = target->restoreDevice(!fullScreen);
     failedRestores = restored ? 0 : failedRestores + 1;
-    // A device that stays lost is given up for the software target where the window has one.
-    if (failedRestores >= MaxFailedRestores && window && window->dropDevice()) {
+    // A device of the window's own that stays lost is given up for the software target.
+    const NativeWindow::DeviceDrop drop = failedRestores >= MaxFailedRestores && window
+        ? window->dropDevice()
+        : NativeWindow::DeviceDrop::NoDevice;
+    if (drop == NativeWindow::DeviceDrop::SoftwareTakesOver) {
         failedRestores = 0;
         target.reset();
         releaseGraphics();
         target = lang::adopt(getGraphics());
         restored = target != nullptr;
+    } else if (drop == NativeWindow::DeviceDrop::NothingCanDraw && !graphicsFailed) {
+        // Said and done from the message loop, with no lock held while the box waits.
+        graphicsFailed = true;
+        platform::postMessage(this, MsgGraphicsFailed, 0, 0);
     }
     traceValue("Frame::RestoreDevice(), fullScreen = ", fullScreen);
     traceValue("Frame::RestoreDevice(), success = ", restored);
@@ -341,6 +360,10 @@ MessageResult Frame::handleMessage(uint32_t message, WParam wParam, LParam lPara
     }
     case MsgClose:
         onClose();
+        return 0;
+    case MsgGraphicsFailed:
+        platform::showMessageBox(GraphicsErrorTitle, RestartFailedText);
+        exit();
         return 0;
     case MsgGetMinMaxInfo:
         getMinMaxInfo(reinterpret_cast<MinMaxInfo*>(lParam));

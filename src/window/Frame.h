@@ -19,7 +19,8 @@ public:
     ~Frame() override;
 
     // Creates the native window; a negative width or height counts as its absolute value, and
-    // a negative width fits the window into the desktop's work area.
+    // a negative width fits the window into the desktop's work area. When no window that can
+    // be drawn can be made, says so in a message box and answers false.
     bool create(Component* parent, const util::RectangleNM& bounds) override;
     // Switches full screen on or off. Leaving it needs a desktop a window can be shown on, or
     // `force`. A refusal shows "Unable to switch to Fullscreen mode." and stays windowed.
@@ -38,6 +39,9 @@ public:
     // The frame's window target, made on first use and kept; the caller releases it.
     Graphics* getGraphics() override;
     void releaseGraphics() override;
+    // Restores a lost drawing device. A device of the platform's own (OpenGL) that cannot be
+    // made again ten times in a row is given up for the software target; where that cannot be
+    // shown either, the frame says so and ends the program (hasGraphicsFailed).
     bool RestoreDevice() override;
     bool checkDevice() override;
     void RestoreDeviceIfMainThread() override;
@@ -50,6 +54,8 @@ public:
     int32_t getLogicalWidth() const override { return width; }
     int32_t getLogicalHeight() const override { return height; }
     bool isFullScreen() const { return fullScreen; }
+    // True once nothing could draw the frame any more: the program ends with a failure.
+    bool hasGraphicsFailed() const { return graphicsFailed; }
     // True while painting would be lost: the window is minimised or the device is lost.
     bool isPaintingSuspended() const;
     // True on the thread that created the last frame.
@@ -84,6 +90,7 @@ protected:
     std::string rendererSetting;
     std::string scalingSetting;
     int32_t failedRestores = 0;
+    bool graphicsFailed = false;
 };
 
 } // namespace window

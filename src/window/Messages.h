@@ -46,6 +46,8 @@ enum Message : uint32_t {
     MsgExit = 1125,
     MsgLostDevice = 1296,
     MsgShowWindow = 1297,
+    // Nothing can draw the frame any more: it says so and ends the program.
+    MsgGraphicsFailed = 1298,
 };
 
 // wParam of MsgSize.

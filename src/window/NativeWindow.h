@@ -68,9 +68,14 @@ public:
     // releases it): the software target, which submits finished pictures, unless the platform
     // draws through a device of its own.
     virtual Graphics* createGraphics(int32_t width, int32_t height);
-    // Gives up a drawing device of the platform's own that cannot be restored: the window shows
-    // the software target's pictures from now on. False when there is none to give up.
-    virtual bool dropDevice() { return false; }
+    // Gives up a drawing device of the platform's own that cannot be restored, for the software
+    // target's pictures from now on.
+    enum class DeviceDrop {
+        NoDevice, // the window has no device of its own: it shows the software target already
+        SoftwareTakesOver,
+        NothingCanDraw, // the software target cannot be shown either
+    };
+    virtual DeviceDrop dropDevice() { return DeviceDrop::NoDevice; }
     // True after the platform lost what shows the picture, until restorePresenter succeeds.
     virtual bool isPresenterLost() const = 0;
     virtual bool restorePresenter() = 0;

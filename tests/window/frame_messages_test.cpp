@@ -250,6 +250,23 @@ TEST(FrameCreation, FullScreenAskedForBeforeTheWindowExists)
     early->destroyWindow();
 }
 
+// A window that nothing can draw (no OpenGL, and the software target's pictures cannot be
+// shown either) is not made: the player learns why from a message box.
+TEST(FrameCreation, NothingToDrawWithSaysSoAndMakesNoWindow)
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    ASSERT_TRUE(window::platform::initialise());
+    setenv("KIPTO2_SOFTWARE_UNAVAILABLE", "1", 1);
+    testing::internal::CaptureStderr();
+    lang::Ref<RecordingFrame> blind = lang::adopt(new RecordingFrame);
+    const bool created = blind->create(nullptr, util::RectangleNM(0, 0, 800, 600));
+    const std::string said = testing::internal::GetCapturedStderr();
+    unsetenv("KIPTO2_SOFTWARE_UNAVAILABLE");
+    EXPECT_FALSE(created);
+    EXPECT_EQ(blind->getWindow(), nullptr);
+    EXPECT_NE(said.find("Graphics Error: Could not start graphics engine.\n"), std::string::npos) << said;
+}
+
 TEST_F(FrameMessages, LeavingFullScreenNeedsAWindowedDesktopOrForce)
 {
     frame->setFullScreen(true, false);

@@ -115,17 +115,17 @@ bool SdlWindow::createOpenGlWindow(const WindowSettings& settings, std::string& 
     return false;
 }
 
-bool SdlWindow::dropDevice()
+NativeWindow::DeviceDrop SdlWindow::dropDevice()
 {
     if (!glTarget)
-        return false;
+        return DeviceDrop::NoDevice;
     glTarget->detachWindow();
     glTarget->release();
     glTarget = nullptr;
     glContext->close();
     glContext.reset();
     lang::debugOutput("Drawing through the software target: the OpenGL context cannot be made again\n");
-    return createPresenter();
+    return createPresenter() ? DeviceDrop::SoftwareTakesOver : DeviceDrop::NothingCanDraw;
 }
 
 Graphics* SdlWindow::createGraphics(int32_t width, int32_t height)

@@ -56,8 +56,8 @@ public:
     void submitFrame(const uint32_t* pixels, int32_t width, int32_t height, int32_t pitch) override;
     // The OpenGL target when the window draws through OpenGL, else the software target.
     Graphics* createGraphics(int32_t width, int32_t height) override;
-    // Closes the OpenGL context and presents through SDL's software renderer instead.
-    bool dropDevice() override;
+    // Closes the OpenGL context and shows the software target's pictures instead.
+    DeviceDrop dropDevice() override;
     // True when the window draws through OpenGL.
     bool drawsThroughOpenGl() const { return glTarget != nullptr; }
 

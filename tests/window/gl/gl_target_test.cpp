@@ -301,3 +301,25 @@ TEST_F(GlTarget, AContextThatCannotBeMadeAgainFallsBackToTheSoftwareTarget)
 }
 
 } // namespace
+
+namespace {
+
+// Neither a new context nor the software target after a loss: nothing can draw, so the frame
+// says so in a message box and ends.
+TEST_F(GlTarget, WhenNothingCanDrawAfterALossTheFrameSaysSoAndEnds)
+{
+    setenv("KIPTO2_GL_UNAVAILABLE", "1", 1);
+    setenv("KIPTO2_SOFTWARE_UNAVAILABLE", "1", 1);
+    testing::internal::CaptureStderr();
+    gl->simulateContextLoss();
+    for (int32_t i = 0; i < 100 && frame->getWindow(); ++i)
+        window::platform::pumpMessages(50);
+    const std::string said = testing::internal::GetCapturedStderr();
+    unsetenv("KIPTO2_GL_UNAVAILABLE");
+    unsetenv("KIPTO2_SOFTWARE_UNAVAILABLE");
+    EXPECT_TRUE(frame->hasGraphicsFailed());
+    EXPECT_EQ(frame->getWindow(), nullptr);
+    EXPECT_NE(said.find("Graphics Error: Could not restart graphics engine.\n"), std::string::npos) << said;
+}
+
+} // namespace
