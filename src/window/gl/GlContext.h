@@ -23,8 +23,8 @@ public:
     virtual bool acquire() = 0;
     // Gives back one acquire; the outermost one leaves the context free for other threads.
     virtual void release() = 0;
-    // Shows the drawable's back buffer.
-    virtual void swapBuffers() = 0;
+    // Shows the drawable's back buffer; false when the platform says the swap failed.
+    virtual bool swapBuffers() = 0;
     virtual PresentArea presentArea() = 0;
     // Throws the context away and makes a new one on the same window; everything made in the
     // old one is gone. False when no new context could be made. Called without holding it.

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace window::gl {
 
@@ -81,7 +82,7 @@ bool GlWindowGraphics::initialise(std::string& whyNot)
     device = std::make_unique<GlDevice>(width, height, context->generation());
     const bool made = device->create(whyNot);
     if (made)
-        description = GlDevice::describe();
+        description = GlDevice::describe() + (device->reportsResets() ? ", reports resets" : "");
     else
         device.reset();
     context->release();
@@ -165,6 +166,11 @@ bool GlWindowGraphics::beginDrawing()
     acquired = !lost && device && context->acquire();
     if (!acquired)
         return true;
+    // A card that was reset says so once, and the frame draws nothing.
+    if (device->wasReset()) {
+        loseContext();
+        return true;
+    }
     device->freeDiscarded();
     device->beginFrame();
     device->setAdditive(blendMode == BLEND_ADDITIVE);
@@ -199,9 +205,14 @@ void GlWindowGraphics::present()
         return;
     const PresentArea area = context->presentArea();
     device->present(area, smoothScaling && area.width != width);
-    context->swapBuffers();
-    // A card that was reset says so here (with the robustness extension).
-    if (epoxy_has_gl_extension("GL_ARB_robustness") && glGetGraphicsResetStatusARB() != GL_NO_ERROR)
+    swap();
+}
+
+void GlWindowGraphics::swap()
+{
+    const bool swapped = context->swapBuffers() && !std::exchange(swapFailurePretended, false);
+    // A swap that fails, or leaves an error saying the context is gone, loses the context.
+    if (!swapped || device->hasLostError())
         loseContext();
 }
 
@@ -212,7 +223,7 @@ void GlWindowGraphics::presentAgain()
         return;
     const PresentArea area = context->presentArea();
     device->present(area, smoothScaling && area.width != width);
-    context->swapBuffers();
+    swap();
     context->release();
 }
 
@@ -230,6 +241,18 @@ void GlWindowGraphics::simulateContextLoss()
 {
     SyncGuard guard(this);
     loseContext();
+}
+
+void GlWindowGraphics::simulateReset()
+{
+    SyncGuard guard(this);
+    if (device)
+        device->pretendReset();
+}
+
+bool GlWindowGraphics::reportsResets() const
+{
+    return device && device->reportsResets();
 }
 
 bool GlWindowGraphics::restoreDevice(bool)

@@ -110,6 +110,12 @@ public:
     // The context counts as lost from now on, as after a reset of the card: nothing is drawn
     // and the frame is told, until restoreDevice makes a new one.
     void simulateContextLoss();
+    // The context says at the next frame's beginning that the card was reset.
+    void simulateReset();
+    // The next swap fails.
+    void simulateFailedSwap() { swapFailurePretended = true; }
+    // True when the context reports resets of the card (a robust context), once initialised.
+    bool reportsResets() const;
 
     bool isInstanceOf(const char* className) const override;
     const char* getClassName() const override { return "GlWindowGraphics"; }
@@ -124,6 +130,7 @@ private:
         ImageBase* image, const PixelRect& part, const double transform[6], const uint32_t corners[4]);
     void drawText(const lang::String& text, int32_t x, int32_t baseline);
     void present();
+    void swap();
     void loseContext();
     bool rebuildDevice();
 
@@ -139,6 +146,7 @@ private:
     bool hasPicture = false;
     bool lost = false;
     bool smoothScaling = true;
+    bool swapFailurePretended = false;
     int32_t tileLimit = 0;
     std::string description;
     // Pictures of text runs by run, font and colour; the fonts are held so that their

@@ -37,7 +37,16 @@ bool SdlGlContext::make()
         failure = "KIPTO2_GL_UNAVAILABLE=1";
         return false;
     }
+    // A context that reports a reset of the card (robust access, lost on reset) where the
+    // driver offers one, else a plain one.
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_FLAGS, SDL_GL_CONTEXT_ROBUST_ACCESS_FLAG);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_RESET_NOTIFICATION, SDL_GL_CONTEXT_RESET_LOSE_CONTEXT);
     context = SDL_GL_CreateContext(window);
+    if (!context) {
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_FLAGS, 0);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_RESET_NOTIFICATION, SDL_GL_CONTEXT_RESET_NO_NOTIFICATION);
+        context = SDL_GL_CreateContext(window);
+    }
     if (!context) {
         failure = std::string("SDL_GL_CreateContext failed: ") + SDL_GetError();
         return false;
@@ -79,9 +88,13 @@ void SdlGlContext::release()
     holder.unlock();
 }
 
-void SdlGlContext::swapBuffers()
+bool SdlGlContext::swapBuffers()
 {
+    // SDL reports a failed swap only through its error text.
+    SDL_ClearError();
     SDL_GL_SwapWindow(window);
+    const char* error = SDL_GetError();
+    return !error || *error == '\0';
 }
 
 gl::PresentArea SdlGlContext::presentArea()

@@ -30,7 +30,7 @@ public:
 
     bool acquire() override;
     void release() override;
-    void swapBuffers() override;
+    bool swapBuffers() override;
     gl::PresentArea presentArea() override;
     bool recreate() override;
     uint32_t generation() const override { return made; }

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -219,33 +220,52 @@ TEST_F(GlTarget, TilesOfALargePictureShowNoSeam)
 
 namespace {
 
-// A loss in the middle of a frame: that frame is not shown, the frame window learns of the
-// loss, restores the device through its lost-device message, and the next frame is whole again
-// with every picture uploaded anew from its pixels.
-TEST_F(GlTarget, ContextLostInAFrameIsRestoredAndTheNextFrameIsWhole)
+// A context lost in the middle of a frame, one that says at a frame's beginning that the card
+// was reset, and a swap that fails: each time the frame window learns of the loss, restores
+// the device through its lost-device message, and the next frame is whole again with every
+// picture uploaded anew from its pixels.
+TEST_F(GlTarget, ALostContextIsRestoredAndTheNextFrameIsWhole)
 {
     lang::Ref<window::ImageBase> card = makeTestCard(160, 120);
     const Scene scene = [&](window::Graphics& g) {
         g.drawImageTransformed(card.get(), 300, 250, util::RectangleNM(0, 0, 160, 120), 1.5, 1.5, 20.0, 0);
         g.fillRect(500, 400, 50, 50, 0xFF00FF00u);
     };
+    const Scene red = [](window::Graphics& g) { g.fillRect(0, 0, 800, 600, 0xFFFF0000u); };
+    const std::pair<const char*, std::function<void()>> losses[] = {
+        {"in a frame",
+            [&] {
+                lang::Ref<window::Graphics> lostFrame = lang::adopt(target->create());
+                lostFrame->drawImage(card.get(), 0, 0);
+                gl->simulateContextLoss();
+                red(*lostFrame);
+                lostFrame->dispose();
+            }},
+        {"reset",
+            [&] {
+                gl->simulateReset();
+                draw(*target, red);
+            }},
+        {"failed swap",
+            [&] {
+                gl->simulateFailedSwap();
+                draw(*target, red);
+            }},
+    };
     lang::Ref<window::ImageBase> before = draw(*target, scene);
-
-    lang::Ref<window::Graphics> lostFrame = lang::adopt(target->create());
-    lostFrame->drawImage(card.get(), 0, 0);
-    gl->simulateContextLoss();
-    lostFrame->fillRect(0, 0, 800, 600, 0xFFFF0000u);
-    lostFrame->dispose();
-    EXPECT_TRUE(frame->isPaintingSuspended());
-    for (int32_t i = 0; i < 50 && frame->isPaintingSuspended(); ++i)
-        window::platform::pumpMessages(20);
-    ASSERT_FALSE(frame->isPaintingSuspended()) << "the lost-device message did not restore the context";
-
-    lang::Ref<window::ImageBase> after = draw(*target, scene);
-    int32_t differing = 0;
-    for (int32_t i = 0; i < 800 * 600; ++i)
-        differing += before->getPixels()[i] != after->getPixels()[i];
-    EXPECT_EQ(differing, 0);
+    for (const auto& [name, lose] : losses) {
+        SCOPED_TRACE(name);
+        lose();
+        EXPECT_TRUE(frame->isPaintingSuspended());
+        for (int32_t i = 0; i < 50 && frame->isPaintingSuspended(); ++i)
+            window::platform::pumpMessages(20);
+        ASSERT_FALSE(frame->isPaintingSuspended()) << "the lost-device message did not restore the context";
+        lang::Ref<window::ImageBase> after = draw(*target, scene);
+        int32_t differing = 0;
+        for (int32_t i = 0; i < 800 * 600; ++i)
+            differing += before->getPixels()[i] != after->getPixels()[i];
+        EXPECT_EQ(differing, 0);
+    }
 }
 
 // A picture whose pixels change is uploaded again before it is drawn.

@@ -173,6 +173,16 @@ bool GlDevice::create(std::string& whyNot)
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
     maxTextureSize = maxSize;
+    if (epoxy_gl_version() >= 45 || epoxy_has_gl_extension("GL_KHR_robustness"))
+        resetQuery = ResetQuery::Core;
+    else if (epoxy_has_gl_extension("GL_ARB_robustness"))
+        resetQuery = ResetQuery::Arb;
+    // A context that goes on after a reset, or reports nothing, has nothing to ask.
+    GLint strategy = 0;
+    if (resetQuery != ResetQuery::None)
+        glGetIntegerv(GL_RESET_NOTIFICATION_STRATEGY, &strategy);
+    if (strategy != GL_LOSE_CONTEXT_ON_RESET)
+        resetQuery = ResetQuery::None;
     texturedProgram
         = link(TexturedVertexShader, TexturedFragmentShader, {"position", "texel", "place"}, whyNot);
     colouredProgram = texturedProgram
@@ -341,6 +351,35 @@ void GlDevice::drawColoured(const std::vector<ColouredVertex>& vertices, bool po
     }
     for (size_t first = 0; first + 4 <= vertices.size(); first += 4)
         glDrawArrays(GL_TRIANGLE_FAN, GLint(first), 4);
+}
+
+bool GlDevice::wasReset()
+{
+    if (resetPretended) {
+        resetPretended = false;
+        return true;
+    }
+    switch (resetQuery) {
+    case ResetQuery::Core:
+        return glGetGraphicsResetStatus() != GL_NO_ERROR;
+    case ResetQuery::Arb:
+        return glGetGraphicsResetStatusARB() != GL_NO_ERROR;
+    default:
+        return false;
+    }
+}
+
+bool GlDevice::hasLostError()
+{
+    bool gone = false;
+    // Bounded: a context that is gone may answer errors for ever.
+    for (int32_t i = 0; i < 8; ++i) {
+        const GLenum error = glGetError();
+        if (error == GL_NO_ERROR)
+            break;
+        gone = gone || error == GL_CONTEXT_LOST || error == GL_OUT_OF_MEMORY;
+    }
+    return gone;
 }
 
 void GlDevice::present(const PresentArea& area, bool smooth)

@@ -73,6 +73,15 @@ public:
     void drawTextured(uint32_t texture, const std::vector<TexturedVertex>& quads, const float corners[16]);
     // Quads of four vertices each (as triangle fans), or single points.
     void drawColoured(const std::vector<ColouredVertex>& vertices, bool points);
+    // True when the context says the card was reset since the last ask: everything made in it
+    // is gone. Only a context made to report resets can say so.
+    bool wasReset();
+    // True when the context reports resets of the card.
+    bool reportsResets() const { return resetQuery != ResetQuery::None; }
+    // True when an error waiting says that the context is gone (lost, or out of memory).
+    bool hasLostError();
+    // Test hook: the next wasReset answers true, as after a reset of the card.
+    void pretendReset() { resetPretended = true; }
     // Draws the picture into the window's drawable, letterboxed; `smooth` filters linearly.
     void present(const PresentArea& area, bool smooth);
     // Rows of the picture, top first, into `pixels` (width x height).
@@ -87,6 +96,10 @@ private:
     uint32_t texturedProgram = 0, colouredProgram = 0;
     int32_t texturedSize = -1, texturedCorners = -1, colouredSize = -1;
     uint32_t pictureTexture = 0, pictureFramebuffer = 0;
+    // How the context tells a reset: OpenGL 4.5 or KHR_robustness, or ARB_robustness.
+    enum class ResetQuery { None, Core, Arb };
+    ResetQuery resetQuery = ResetQuery::None;
+    bool resetPretended = false;
 };
 
 } // namespace window::gl
