@@ -30,10 +30,10 @@ bool fullScreenRefused = false;
 // "accelerated" presents through the best renderer SDL has; without it the picture is scaled in
 // software onto the window's surface (see the platform's start-up for the framebuffer hint that
 // goes with it).
-bool wantsSoftwareRenderer()
+bool wantsSdlRenderer()
 {
     const char* choice = std::getenv("KIPTO2_PRESENT");
-    return !(choice && std::strcmp(choice, "accelerated") == 0);
+    return choice && std::strcmp(choice, "accelerated") == 0;
 }
 
 } // namespace
@@ -64,9 +64,8 @@ SdlWindow::SdlWindow(Component* owner, const WindowSettings& settings)
             return;
         }
     }
-    lang::debugOutput(("Scaling the picture "
-        + std::string(smoothness.linear ? "smoothly" : "by whole pixels") + ": " + smoothness.reason + "\n")
-                          .c_str());
+    const std::string how = smoothness.linear ? "smoothly" : "by whole pixels";
+    lang::debugOutput(("Scaling the picture " + how + ": " + smoothness.reason + "\n").c_str());
     windows().push_back(this);
 }
 
@@ -172,7 +171,7 @@ bool SdlWindow::createPresenter()
         lang::debugOutput("No presenter for the software target: KIPTO2_SOFTWARE_UNAVAILABLE=1\n");
         return false;
     }
-    if (wantsSoftwareRenderer()) {
+    if (!wantsSdlRenderer()) {
         if (SDL_GetWindowSurface(window)) {
             surfacePresenter = std::make_unique<SurfacePresenter>(window);
             lang::debugOutput("Presenting on the window's surface\n");
