@@ -7,12 +7,13 @@ namespace window {
 
 namespace {
 
-// Weights count in 1/128 units: a channel times a weight stays within 16 bits, and the byte
-// loops below become vector instructions of sixteen 8-bit lanes.
+// Weights count in 1/128 units, so that a channel difference times a weight fits in 16 bits and
+// the byte loops below become vector instructions of eight 16-bit lanes.
 constexpr int32_t WeightBits = 7;
 constexpr int32_t WeightOne = 1 << WeightBits;
 
-// Two rows blended byte by byte (every channel alike), `weight` of the lower one.
+// Two rows blended byte by byte (every channel alike), the lower one's share `weight`: the
+// upper value moved that share of the way to the lower one (rounding down).
 void blendRows(const uint8_t* __restrict upper, const uint8_t* __restrict lower, uint8_t* __restrict out,
     size_t bytes, uint32_t weight)
 {
