@@ -48,12 +48,23 @@ say() { echo "== build-windows: $*"; }
 version_of() { sed -n 's/^Version: //p' "$sources/$1"_*.dsc | head -n 1; }
 
 # Downloads and unpacks one Debian source package (with Debian's patches) into sources/NAME.
+# A mirror may lack a package's Debian part (its patches and packaging) while it has the upstream
+# tarball, which apt-get has checked against the package's .dsc: the build then goes on from the
+# upstream sources and says so.
 fetch() {
     local package=$1
     [ -d "$sources/$package" ] && return
     say "fetching the source package $package"
-    (cd "$sources" && apt-get source -q --download-only "$package" >/dev/null)
-    dpkg-source -q -x --no-check "$sources/${package}"_*.dsc "$sources/$package" >/dev/null
+    if (cd "$sources" && apt-get source -q --download-only "$package" >/dev/null 2>&1); then
+        dpkg-source -q -x --no-check "$sources/${package}"_*.dsc "$sources/$package" >/dev/null
+        return
+    fi
+    local upstream
+    upstream=$(ls "$sources/${package}"_*.orig.tar.* 2>/dev/null | head -n 1)
+    [ -n "$upstream" ] || { echo "build-windows: cannot fetch the source package $package" >&2; exit 1; }
+    say "$package: the mirror lacks its Debian part; building the upstream sources of the .dsc"
+    mkdir -p "$sources/$package"
+    tar -xf "$upstream" -C "$sources/$package" --strip-components=1
 }
 
 # True when the library was built from the same Debian version before.
@@ -187,6 +198,16 @@ build_curl() {
     sed -i '/^Cflags:/s/$/ -DCURL_STATICLIB/' "$prefix/lib/pkgconfig/libcurl.pc"
 }
 
+# OpenGL's function pointers for the OpenGL window target, through WGL on Windows.
+build_libepoxy() {
+    rm -rf "${work:?}/libepoxy"
+    $low meson setup "$work/libepoxy" "$sources/libepoxy" --cross-file "$root/cmake/toolchains/mingw-w64-meson.ini" \
+        --prefix="$prefix" --libdir=lib --buildtype=release --default-library=static \
+        -Ddocs=false -Dglx=no -Degl=no -Dx11=false -Dtests=false >/dev/null
+    $low ninja -C "$work/libepoxy" -j"$jobs" >/dev/null
+    ninja -C "$work/libepoxy" install >/dev/null
+}
+
 # Without the game controller parts, which the game does not read.
 build_libsdl2() {
     cmake_lib libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_JOYSTICK=OFF \
@@ -222,7 +243,7 @@ flatten_pkg_config() {
 }
 
 # Every library of the game, each after the ones it needs.
-libraries="zlib libpng1.6 libjpeg-turbo freetype libogg libvorbis mpg123 libxmp sqlite3 libxml2 curl libsdl2"
+libraries="zlib libpng1.6 libjpeg-turbo freetype libogg libvorbis mpg123 libxmp sqlite3 libxml2 curl libsdl2 libepoxy"
 [ "$tests" = 1 ] && libraries="$libraries googletest"
 
 started=$(date +%s)
