@@ -161,8 +161,9 @@ build_libjpeg-turbo() {
     write_pc libjpeg 2.1.5 "-ljpeg"
 }
 
+# With the zlib above: FreeType's own copy of zlib would clash with it in the program.
 build_freetype() {
-    autotools freetype --without-harfbuzz --without-brotli --without-bzip2 --without-png --with-zlib=no
+    autotools freetype --without-harfbuzz --without-brotli --without-bzip2 --without-png --with-zlib=yes
 }
 
 build_libogg() { autotools libogg; }
@@ -237,7 +238,7 @@ flatten_pkg_config() {
                 }
                 if (!hasRequires && extraRequires != "") print "Requires:" extraRequires
             }' "$pc" >"$pc.new"
-        sed -i -e 's/ -lSDL2main//' -e 's/ -mwindows//' "$pc.new"
+        sed -i -e 's/ -lSDL2main//g' -e 's/ -mwindows//g' -e 's/ -Dmain=SDL_main//g' "$pc.new"
         mv "$pc.new" "$pc"
     done
 }
@@ -277,7 +278,9 @@ cmake -S "$root" -B "$out/game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DC
     ${launcher:+-DCMAKE_CXX_COMPILER_LAUNCHER=$launcher -DCMAKE_C_COMPILER_LAUNCHER=$launcher} \
     -DKIPTO2_TESTS=$([ "$tests" = 1 ] && echo ON || echo OFF) -DKIPTO2_BENCH=OFF \
     -DKIPTO2_NATIVE_BUILD="$native" -DKIPTO2_WINDOWS_LIBRARY_SOURCES="$sources" >/dev/null
-$low ninja -C "$out/game" -j"$jobs" Kipto2 $([ "$tests" = 1 ] && echo windows_tests) >/dev/null
+# The compilers' messages go to a log, shown when the build fails.
+$low ninja -C "$out/game" -j"$jobs" Kipto2 $([ "$tests" = 1 ] && echo windows_tests) >"$out/game.log" 2>&1 ||
+    { grep -E -A12 '^FAILED|error:' "$out/game.log" | head -n 60; echo "build-windows: see $out/game.log" >&2; exit 1; }
 
 say "gathering the package in $out/Kipto2-windows and zipping it"
 rm -rf "$out/Kipto2-windows"
