@@ -2,11 +2,13 @@
 # Builds the Windows program with its unit tests (scripts/build-windows.sh --tests) and tests it
 # under Wine:
 #   1. the cross-built unit tests of the runtime core, the package reader and the decoders;
-#   2. the packaged Kipto2.exe on a virtual X display: the name prompt of a new installation, a
-#      typed name, the main menu (its screenshot is compared with the Linux program's after the
-#      same steps), the menu's quit button, a normal exit and the profile's settings file;
+#   2. the packaged Kipto2.exe on a virtual X display: the loading screen, the name prompt of a
+#      new installation, a typed name, the main menu (its screenshot is compared with the Linux
+#      program's after the same steps), the menu's quit button, a normal exit and the profile's
+#      settings file;
 #   3. a crash on purpose: its report names the exception and has a backtrace.
 # Usage: scripts/test-windows.sh [--no-build]
+#   KIPTO2_NATIVE_BUILD names the native build folder, as for scripts/build-windows.sh.
 # Screenshots and logs go to build-windows/test/. Needs scripts/install-deps.sh and
 # scripts/install-windows-deps.sh.
 set -euo pipefail
@@ -77,6 +79,9 @@ play() {
     local window
     window=$(timeout 120 xdotool search --sync --onlyvisible --name "Kipto2" | head -n 1) ||
         fail "$name: no window"
+    # The loading screen, while the package is read.
+    sleep 1
+    shot "$window" "$test/$name-loading.png"
     # Loading, then the name prompt of a new installation.
     sleep 15
     shot "$window" "$test/$name-prompt.png"
