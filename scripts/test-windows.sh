@@ -79,8 +79,7 @@ play() {
     local window
     window=$(timeout 120 xdotool search --sync --onlyvisible --name "Kipto2" | head -n 1) ||
         fail "$name: no window"
-    # The loading screen, while the package is read.
-    sleep 1
+    # The first picture: the loading screen while the package is read, unless it was quicker.
     shot "$window" "$test/$name-loading.png"
     # Loading, then the name prompt of a new installation.
     sleep 15
