@@ -16,3 +16,8 @@ function(platform_sources list)
   endforeach()
   set(${list} ${kept} PARENT_SCOPE)
 endfunction()
+
+# mingw-w64 declares the thread-safe POSIX time functions (localtime_r, gmtime_r) on request.
+if(WIN32)
+  add_compile_definitions(_POSIX_THREAD_SAFE_FUNCTIONS)
+endif()

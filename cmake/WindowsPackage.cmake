@@ -6,7 +6,7 @@
 #                                   copyright files become the licences
 set(KIPTO2_WINDOWS_LIBRARY_SOURCES "" CACHE PATH "Unpacked Debian sources of the cross-built libraries")
 set(KIPTO2_WINDOWS_LIBRARIES zlib libpng1.6 libjpeg-turbo freetype libogg libvorbis mpg123 libxmp sqlite3
-    libxml2 curl libsdl2)
+    libxml2 curl libsdl2 libepoxy)
 
 install(TARGETS Kipto2 RUNTIME DESTINATION .)
 install(FILES ${KIPTO2_NATIVE_BUILD}/Kipto2.bin ${CMAKE_SOURCE_DIR}/src/windows/README.txt DESTINATION .)
@@ -29,9 +29,13 @@ install(CODE "
 install(FILES ${KIPTO2_BUNDLED_FONTS} DESTINATION fonts)
 
 install(FILES ${CMAKE_SOURCE_DIR}/content/LICENSES.md DESTINATION licenses RENAME Kipto2-content.txt)
+# Debian's copyright file, or the upstream one where the mirror lacked the Debian part.
 foreach(library ${KIPTO2_WINDOWS_LIBRARIES})
-  install(FILES ${KIPTO2_WINDOWS_LIBRARY_SOURCES}/${library}/debian/copyright
-          DESTINATION licenses RENAME ${library}.txt)
+  set(copyright ${KIPTO2_WINDOWS_LIBRARY_SOURCES}/${library}/debian/copyright)
+  if(NOT EXISTS ${copyright})
+    set(copyright ${KIPTO2_WINDOWS_LIBRARY_SOURCES}/${library}/COPYING)
+  endif()
+  install(FILES ${copyright} DESTINATION licenses RENAME ${library}.txt)
 endforeach()
 install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licenses RENAME mingw-w64-runtime.txt)
 install(FILES /usr/share/doc/fonts-liberation/copyright DESTINATION licenses RENAME fonts-liberation.txt)

@@ -48,12 +48,23 @@ say() { echo "== build-windows: $*"; }
 version_of() { sed -n 's/^Version: //p' "$sources/$1"_*.dsc | head -n 1; }
 
 # Downloads and unpacks one Debian source package (with Debian's patches) into sources/NAME.
+# A mirror may lack a package's Debian part (its patches and packaging) while it has the upstream
+# tarball, which apt-get has checked against the package's .dsc: the build then goes on from the
+# upstream sources and says so.
 fetch() {
     local package=$1
     [ -d "$sources/$package" ] && return
     say "fetching the source package $package"
-    (cd "$sources" && apt-get source -q --download-only "$package" >/dev/null)
-    dpkg-source -q -x --no-check "$sources/${package}"_*.dsc "$sources/$package" >/dev/null
+    if (cd "$sources" && apt-get source -q --download-only "$package" >/dev/null 2>&1); then
+        dpkg-source -q -x --no-check "$sources/${package}"_*.dsc "$sources/$package" >/dev/null
+        return
+    fi
+    local upstream
+    upstream=$(ls "$sources/${package}"_*.orig.tar.* 2>/dev/null | head -n 1)
+    [ -n "$upstream" ] || { echo "build-windows: cannot fetch the source package $package" >&2; exit 1; }
+    say "$package: the mirror lacks its Debian part; building the upstream sources of the .dsc"
+    mkdir -p "$sources/$package"
+    tar -xf "$upstream" -C "$sources/$package" --strip-components=1
 }
 
 # True when the library was built from the same Debian version before.
@@ -150,8 +161,9 @@ build_libjpeg-turbo() {
     write_pc libjpeg 2.1.5 "-ljpeg"
 }
 
+# With the zlib above: FreeType's own copy of zlib would clash with it in the program.
 build_freetype() {
-    autotools freetype --without-harfbuzz --without-brotli --without-bzip2 --without-png --with-zlib=no
+    autotools freetype --without-harfbuzz --without-brotli --without-bzip2 --without-png --with-zlib=yes
 }
 
 build_libogg() { autotools libogg; }
@@ -187,6 +199,16 @@ build_curl() {
     sed -i '/^Cflags:/s/$/ -DCURL_STATICLIB/' "$prefix/lib/pkgconfig/libcurl.pc"
 }
 
+# OpenGL's function pointers for the OpenGL window target, through WGL on Windows.
+build_libepoxy() {
+    rm -rf "${work:?}/libepoxy"
+    $low meson setup "$work/libepoxy" "$sources/libepoxy" --cross-file "$root/cmake/toolchains/mingw-w64-meson.ini" \
+        --prefix="$prefix" --libdir=lib --buildtype=release --default-library=static \
+        -Ddocs=false -Dglx=no -Degl=no -Dx11=false -Dtests=false >/dev/null
+    $low ninja -C "$work/libepoxy" -j"$jobs" >/dev/null
+    ninja -C "$work/libepoxy" install >/dev/null
+}
+
 # Without the game controller parts, which the game does not read.
 build_libsdl2() {
     cmake_lib libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_JOYSTICK=OFF \
@@ -216,13 +238,13 @@ flatten_pkg_config() {
                 }
                 if (!hasRequires && extraRequires != "") print "Requires:" extraRequires
             }' "$pc" >"$pc.new"
-        sed -i -e 's/ -lSDL2main//' -e 's/ -mwindows//' "$pc.new"
+        sed -i -e 's/ -lSDL2main//g' -e 's/ -mwindows//g' -e 's/ -Dmain=SDL_main//g' "$pc.new"
         mv "$pc.new" "$pc"
     done
 }
 
 # Every library of the game, each after the ones it needs.
-libraries="zlib libpng1.6 libjpeg-turbo freetype libogg libvorbis mpg123 libxmp sqlite3 libxml2 curl libsdl2"
+libraries="zlib libpng1.6 libjpeg-turbo freetype libogg libvorbis mpg123 libxmp sqlite3 libxml2 curl libsdl2 libepoxy"
 [ "$tests" = 1 ] && libraries="$libraries googletest"
 
 started=$(date +%s)
@@ -256,7 +278,9 @@ cmake -S "$root" -B "$out/game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DC
     ${launcher:+-DCMAKE_CXX_COMPILER_LAUNCHER=$launcher -DCMAKE_C_COMPILER_LAUNCHER=$launcher} \
     -DKIPTO2_TESTS=$([ "$tests" = 1 ] && echo ON || echo OFF) -DKIPTO2_BENCH=OFF \
     -DKIPTO2_NATIVE_BUILD="$native" -DKIPTO2_WINDOWS_LIBRARY_SOURCES="$sources" >/dev/null
-$low ninja -C "$out/game" -j"$jobs" Kipto2 $([ "$tests" = 1 ] && echo windows_tests) >/dev/null
+# The compilers' messages go to a log, shown when the build fails.
+$low ninja -C "$out/game" -j"$jobs" Kipto2 $([ "$tests" = 1 ] && echo windows_tests) >"$out/game.log" 2>&1 ||
+    { grep -E -A12 '^FAILED|error:' "$out/game.log" | head -n 60; echo "build-windows: see $out/game.log" >&2; exit 1; }
 
 say "gathering the package in $out/Kipto2-windows and zipping it"
 rm -rf "$out/Kipto2-windows"

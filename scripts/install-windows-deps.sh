@@ -8,13 +8,14 @@ set -eu
 packages="
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   dpkg-dev
-  make tcl
+  make tcl meson
   wine wine64
 "
 # Why they are here:
 #   *-mingw-w64-*     the cross compilers for 64-bit Windows ("posix" threads: std::thread)
 #   dpkg-dev          apt-get source unpacks the libraries' source packages with dpkg-source
 #   make, tcl         the libraries' own builds (SQLite makes its one-file source with tclsh)
+#   meson             libepoxy's own build
 #   wine, wine64      the cross-built tests and the game run under Wine
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi

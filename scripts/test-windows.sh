@@ -2,10 +2,13 @@
 # Builds the Windows program with its unit tests (scripts/build-windows.sh --tests) and tests it
 # under Wine:
 #   1. the cross-built unit tests of the runtime core, the package reader and the decoders;
-#   2. the packaged Kipto2.exe on a virtual X display: the name prompt of a new installation, a
-#      typed name, the main menu (its screenshot is compared with the Linux program's after the
-#      same steps), the menu's quit button, a normal exit and the profile's settings file.
+#   2. the packaged Kipto2.exe on a virtual X display: the loading screen, the name prompt of a
+#      new installation, a typed name, the main menu (its screenshot is compared with the Linux
+#      program's after the same steps), the menu's quit button, a normal exit and the profile's
+#      settings file;
+#   3. a crash on purpose: its report names the exception and has a backtrace.
 # Usage: scripts/test-windows.sh [--no-build]
+#   KIPTO2_NATIVE_BUILD names the native build folder, as for scripts/build-windows.sh.
 # Screenshots and logs go to build-windows/test/. Needs scripts/install-deps.sh and
 # scripts/install-windows-deps.sh.
 set -euo pipefail
@@ -14,6 +17,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${KIPTO2_WINDOWS_BUILD:-$root/build-windows}
 test=$out/test
 jobs=${JOBS:-1}
+# The native build that made the data package (scripts/build-windows.sh) also gives the Linux
+# program for the reference screenshot.
+native=${KIPTO2_NATIVE_BUILD:-$out/native}
 
 [ "${1:-}" = "--no-build" ] || "$root/scripts/build-windows.sh" --tests
 say() { echo "== test-windows: $*"; }
@@ -26,6 +32,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     say "making the Wine folder"
     wineboot --init >/dev/null 2>&1
+    # A crash ends the program without Wine's crash dialog, which would wait for a click.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver --wait
 fi
 
@@ -36,7 +44,7 @@ ctest --test-dir "$out/game" -j2 --output-on-failure --timeout 300
 
 # The Linux program, for the reference screenshot.
 say "building the Linux program for the reference"
-nice -n 19 ninja -C "$out/native" -j"$jobs" Kipto2 >/dev/null
+nice -n 19 ninja -C "$native" -j"$jobs" Kipto2 >/dev/null
 
 rm -rf "$test"
 mkdir -p "$test"
@@ -71,6 +79,8 @@ play() {
     local window
     window=$(timeout 120 xdotool search --sync --onlyvisible --name "Kipto2" | head -n 1) ||
         fail "$name: no window"
+    # The first picture: the loading screen while the package is read, unless it was quicker.
+    shot "$window" "$test/$name-loading.png"
     # Loading, then the name prompt of a new installation.
     sleep 15
     shot "$window" "$test/$name-prompt.png"
@@ -89,12 +99,26 @@ play() {
 }
 
 say "the Linux program"
-play linux "$test/home-linux" env KIPTO2_HOME="$test/home-linux" "$out/native/Kipto2"
+play linux "$test/home-linux" env KIPTO2_HOME="$test/home-linux" "$native/Kipto2"
 say "Kipto2.exe under Wine"
 play windows "$test/home-windows" env KIPTO2_HOME="Z:$test/home-windows" wine "$out/Kipto2-windows/Kipto2.exe"
 
 # The profile was written to the settings file in the folder given.
 ls "$test/home-windows"/*.sqlite >/dev/null 2>&1 || fail "no settings file in $test/home-windows"
+
+# A crash once the window is up leaves a report with the exception and a backtrace whose frames
+# name the program's own module.
+say "a crash of Kipto2.exe under Wine"
+crash_home=$test/home-crash
+mkdir -p "$crash_home"
+status=0
+KIPTO2_HOME="Z:$crash_home" wine "$out/Kipto2-windows/Kipto2.exe" --crash-test=signal >"$test/crash.log" 2>&1 || status=$?
+[ "$status" != 0 ] || fail "the crash run ended normally"
+report=$(ls "$crash_home"/Kipto2-crash-*.new.txt 2>/dev/null | head -n 1)
+[ -n "$report" ] || fail "no crash report in $crash_home (log: $test/crash.log)"
+grep -q '^cause: exception 0xc0000005 (access violation)' "$report" || fail "$report names no access violation"
+grep -q '^screen: Screen' "$report" || fail "$report names no screen of the game"
+grep -Eq '^  #[0-9]+ Kipto2\.exe\+0x[0-9a-f]+$' "$report" || fail "$report has no frame in Kipto2.exe"
 
 # The drifting clouds and the sign's animation differ by a few frames between the runs; text,
 # buttons and layout must match.

@@ -1,6 +1,6 @@
 // What the platform gives the crash reports: hooks for the fatal signals, the report file with
 // a backtrace of the crashing thread, and a description of the system. One back end per
-// platform (posix/ here).
+// platform (posix/, windows/).
 #pragma once
 
 #include <cstddef>

@@ -14,9 +14,8 @@ String programDirectory()
 
 String installedDataDirectory()
 {
-    const std::filesystem::path folder
-        = std::filesystem::path(programDirectory().c_str()) / KIPTO2_DATA_DIR_FROM_PROGRAM;
-    return String(folder.lexically_normal().c_str());
+    const std::filesystem::path folder = detail::toPath(programDirectory()) / KIPTO2_DATA_DIR_FROM_PROGRAM;
+    return detail::fromPath(folder.lexically_normal());
 }
 
 String findFile(const String& name)

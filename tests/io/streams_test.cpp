@@ -116,16 +116,25 @@ TEST_F(FileStreamTest, OpeningFailuresNameThePath)
 {
     const std::string missing = (folder / "missing.bin").string();
     EXPECT_EQ(exceptionMessage([&] { io::FileInputStream stream(missing.c_str()); }), "Error Opening " + missing);
+    // The stream joins a folder and a name with "/" on every platform, and names what it opened.
     EXPECT_EQ(exceptionMessage([&] { io::FileInputStream stream(lang::String(folder.string().c_str()), lang::String("nope")); }),
-              "Error Opening " + (folder / "nope").string());
+              "Error Opening " + folder.string() + "/nope");
     EXPECT_EQ(exceptionMessage([] { io::FileInputStream stream(""); }), "Error Opening ");
 }
 
-TEST_F(FileStreamTest, AReadErrorIsAFileError)
+TEST_F(FileStreamTest, ADirectoryIsAnErrorNotAnEmptyFile)
 {
-    // A directory opens on this platform but cannot be read.
-    Ref<io::FileInputStream> stream = lang::adopt(new io::FileInputStream(folder.string().c_str()));
-    EXPECT_EQ(exceptionMessage([&] { stream->read(); }), "File error");
+    // POSIX opens a directory and fails its reads; Windows fails the opening.
+#ifdef _WIN32
+    const std::string expected = "Error Opening " + folder.string();
+#else
+    const std::string expected = "File error";
+#endif
+    EXPECT_EQ(exceptionMessage([&] {
+        Ref<io::FileInputStream> stream = lang::adopt(new io::FileInputStream(folder.string().c_str()));
+        stream->read();
+    }),
+        expected);
 }
 
 TEST(ReaderTest, InputStreamReaderPassesThroughAndClosesItsStream)

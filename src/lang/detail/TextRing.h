@@ -1,5 +1,6 @@
-// The last `Capacity` bytes of a stream of text, kept in a fixed buffer. Appending takes a lock;
-// reading takes none and allocates nothing, so a crash handler can read it from a signal
+// The last `Capacity` bytes of a stream of text, kept in a fixed buffer. Appending takes a lock
+// (a flag rather than a std::mutex, which is not constant-initialised with every thread
+// library: the ring must exist before any static constructor writes to it); reading takes none and allocates nothing, so a crash handler can read it from a signal
 // handler (a line being written at that moment may come out torn, which a crash report
 // accepts).
 #pragma once
@@ -8,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <mutex>
 
 namespace lang::detail {
 
@@ -16,7 +16,8 @@ template <size_t Capacity> class TextRing {
 public:
     void append(const char* text)
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        while (appending.test_and_set(std::memory_order_acquire))
+            appending.wait(true, std::memory_order_relaxed);
         uint64_t end = written.load(std::memory_order_relaxed);
         for (size_t length = std::strlen(text); length > 0;) {
             const size_t at = size_t(end % Capacity);
@@ -27,6 +28,8 @@ public:
             end += piece;
         }
         written.store(end, std::memory_order_release);
+        appending.clear(std::memory_order_release);
+        appending.notify_one();
     }
 
     // Copies the kept text, oldest first, into `out` and ends it with a terminator; once the
@@ -54,7 +57,7 @@ public:
     }
 
 private:
-    std::mutex mutex;
+    std::atomic_flag appending;
     std::atomic<uint64_t> written{0};
     char buffer[Capacity] = {};
 };

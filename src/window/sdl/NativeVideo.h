@@ -7,4 +7,8 @@ namespace window::sdl {
 
 void prepareNativeVideo();
 
+// True where the program file carries its own icon, which the windows keep instead of the
+// picture the frame gives them.
+bool programHasIcon();
+
 } // namespace window::sdl

@@ -6,6 +6,7 @@
 #include "window/Component.h"
 #include "window/RendererChoice.h"
 #include "window/gl/GlWindowGraphics.h"
+#include "window/sdl/NativeVideo.h"
 #include "window/sdl/SdlGlContext.h"
 #include "window/sdl/SdlPlatform.h"
 #include "window/sdl/SdlTesting.h"
@@ -246,6 +247,8 @@ void SdlWindow::setTitle(const char* cp1252Title)
 
 void SdlWindow::setIcon(const uint32_t* pixels, int32_t width, int32_t height)
 {
+    if (programHasIcon())
+        return;
     SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels), width, height, 32,
         width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!icon)

@@ -4,14 +4,18 @@
 
 namespace window::sdl {
 
-// The program's icon resource (Kipto2.rc); the task bar and the title bar show it until the
-// frame sets the package's icon.
+// The program's icon resource (Kipto2.rc), which the task bar, the title bar and Explorer show.
 constexpr const char* kIconResource = "102";
 
 void prepareNativeVideo()
 {
     SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON, kIconResource);
     SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON_SMALL, kIconResource);
+}
+
+bool programHasIcon()
+{
+    return true;
 }
 
 } // namespace window::sdl

@@ -10,4 +10,9 @@ void prepareNativeVideo()
     ignoreLateWakeups();
 }
 
+bool programHasIcon()
+{
+    return false;
+}
+
 } // namespace window::sdl
