@@ -51,6 +51,7 @@ public:
     void deleteNumberedValuesFrom(const lang::String& keyPath, int32_t first) override;
     bool isPersistent() const override { return persistent; }
     bool lastWriteFailed() const override { return writeFailed; }
+    int32_t getFailureRuns() const override { return failureRuns; }
     lang::String getTrouble() const override { return trouble; }
 
     bool isInstanceOf(const char* className) const override;
@@ -89,6 +90,9 @@ private:
     int64_t rootId = 0;
     int writeDepth = 0;
     bool writeFailed = false;
+    // True from a failed write to the next stored one.
+    bool failing = false;
+    int32_t failureRuns = 0;
     // Empty for a store without a safety copy.
     std::string backupFile;
     lang::String trouble;
