@@ -247,8 +247,10 @@ void SqliteSettingsStore::endWrite()
         failWrite("finish");
     if (writeFailed && !sqlite3_get_autocommit(db))
         execute("ROLLBACK");
-    if (!writeFailed)
+    if (!writeFailed && failing) {
         failing = false;
+        sqlite3_busy_timeout(db, BusyTimeoutMs);
+    }
 }
 
 void SqliteSettingsStore::failWrite(const char* what)
@@ -260,6 +262,8 @@ void SqliteSettingsStore::failWrite(const char* what)
     if (!failing)
         ++failureRuns;
     failing = true;
+    if (sqlite3_errcode(db) == SQLITE_BUSY)
+        sqlite3_busy_timeout(db, BusyRetryMs);
 }
 
 int64_t SqliteSettingsStore::findKey(const lang::String& keyPath, bool create)

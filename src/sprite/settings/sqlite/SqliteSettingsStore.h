@@ -17,8 +17,11 @@ namespace sprite {
 
 class SqliteSettingsStore : public SettingsStore {
 public:
-    // How long a write waits for another program that holds the database.
+    // How long a write waits for another program that holds the database; once a write has
+    // waited that long in vain, the next ones wait only briefly until one is stored, so that a
+    // game whose file stays locked does not stop for the full time at every save.
     static constexpr int BusyTimeoutMs = 5000;
+    static constexpr int BusyRetryMs = 250;
 
     // Why a file could not be opened.
     enum class OpenFailure { None, Damaged, Locked, Unusable };
