@@ -2,7 +2,7 @@
 // records) and a score is written once; every input then adds or replaces rows of that file
 // behind the store's back (any key, name, type and SQLite storage class), and the store is opened
 // and used as the game uses it: its start-up values, the profile list, both records chunked and
-// whole, a profile deleted. A record read is saved back and must read back the same.
+// whole, a score added, a profile deleted. A record read is saved back and must read back the same.
 //
 // The input is a list of rows, each starting with a byte whose lowest bit says which:
 //   value: key id, name, type (signed), storage (0 blob, 1 text, 2 integer, 3 real),
@@ -186,6 +186,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!user->readChunked(path, again) || !sameBytes(record, again))
             std::abort();
     }
+    // A score is added: the tables read from the hostile rows are written back with it.
+    const int32_t place = user->addScore("Fuzz", 3, 4242, 0);
+    if (place >= 0 && user->getScore(place) != 4242)
+        std::abort();
     // A player deletes a profile.
     user->deleteValue("Ann");
     return 0;

@@ -1,6 +1,6 @@
 // Loads arbitrary bytes as a sprite table, counted and then loaded, with a canvas and a small
-// package of pictures and sub-tables to name: the loader must drop what it cannot use and
-// never crash, hang or leak. The bytes are also the image bundle "b.bin" and can name their own
+// package of pictures and sub-tables to name, and then as the canvas's counted lists: the
+// readers must drop what they cannot use and never crash, hang or leak. The bytes are also the image bundle "b.bin" and can name their own
 // table ("table.txt") as a container's sub-table.
 #include "lang/PackageFiles.h"
 #include "lang/ResourceFile.h"
@@ -56,6 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     lang::Ref<sprite::DataLoader> loader = lang::adopt(new sprite::DataLoader(lang::String(folder.c_str()), canvas.get(), nullptr));
     loader->countItems("table.txt");
     loader->load("table.txt");
+    canvas->setup(lang::String(folder.c_str()), nullptr, "", -1);
+    canvas->loadLists("table.txt");
     if (window::ImageBase::hiddenLoadDepth.load() != 0 || window::ImageBase::forceImmediateLoad.load())
         std::abort();
     return 0;

@@ -65,6 +65,7 @@ void Kipto2Canvas::dataLoaded(sprite::DataLoader* loader)
 {
     SyncGuard guard(this);
     dialogs.find(*this);
+    saveNotice.find(*this);
     lang::String registryName = lang::ResourceFile::loadText("REGISTRYNAME");
     if (registryName.isEmpty())
         registryName = "Kipto2";
@@ -234,7 +235,22 @@ void Kipto2Canvas::frameStep()
     default:
         break;
     }
+    watchSaves();
     GameCanvas3::frameStep();
+}
+
+void Kipto2Canvas::watchSaves()
+{
+    sprite::User* settings = resolver.get();
+    sprite::User* profileStore = profiles->getStore();
+    int32_t failureRuns = settings ? settings->getWriteFailureRuns() : 0;
+    bool failing = settings && settings->isWriteFailing();
+    // The profiles may live in a second store beside the game's settings.
+    if (profileStore && profileStore != settings) {
+        failureRuns += profileStore->getWriteFailureRuns();
+        failing = failing || profileStore->isWriteFailing();
+    }
+    saveNotice.update(*this, failureRuns, failing);
 }
 
 void Kipto2Canvas::windowDeactivated()

@@ -1,7 +1,8 @@
 // The game's canvas: the one GameCanvas3 of the run, reachable from everywhere in the game. It
 // ties the game's pieces together and owns them: the dialogs found by name (GameDialogs), the
 // screen flow (ScreenFlow), the profiles and the current saved game (ProfileStore), the menu
-// music (MenuMusic) and the table of the buttons it answers (ButtonTable). Screens that later
+// music (MenuMusic), the table of the buttons it answers (ButtonTable) and the notice of
+// failing saves (SaveNotice). Screens that later
 // parts of the game bring (shops, calendar, upgrades, story board, Blitz menu) plug in through
 // the small interfaces beside ScreenFlow and are found by name; while one is missing from the
 // package the canvas logs it and goes on.
@@ -12,6 +13,7 @@
 
 #include "game/flow/ButtonTable.h"
 #include "game/flow/GameDialogs.h"
+#include "game/flow/SaveNotice.h"
 #include "game/flow/Screen.h"
 #include "game/flow/ScreenFlow.h"
 #include "game/menus/MenuMusic.h"
@@ -105,7 +107,7 @@ public:
     bool beforeLoading() override;
     // The set-up after loading, then the profile start.
     void dataLoaded(sprite::DataLoader* loader) override;
-    // The menu music and a lost focus, then the engine's step.
+    // The menu music, a lost focus and failing saves, then the engine's step.
     void frameStep() override;
     void windowDeactivated() override;
     void windowActivated() override;
@@ -133,6 +135,9 @@ protected:
     // music fades out and back in.
     void handleFocusLost();
     void handleFocusRegained();
+    // Tells the player through the save notice when the settings, or the second store that
+    // holds the profiles, stop taking saves.
+    void watchSaves();
     void openWebPage(const char* textName);
     void closeOptions();
     window::AudioClip* soundEntry(int32_t entry);
@@ -142,6 +147,7 @@ protected:
     lang::Ref<ProfileStore> profiles;
     MenuMusic music;
     ButtonTable buttons;
+    SaveNotice saveNotice;
     enum FocusChange : int32_t { FocusUnchanged, FocusLost, FocusRegained };
     std::atomic<int32_t> focusChange{FocusUnchanged};
 };

@@ -101,6 +101,7 @@ void Kipto2Canvas::registerButtons()
         music.pause();
     });
     buttons.add("bOptionsClose", Click, [this](lang::Object*, const lang::String&) { closeOptions(); });
+    buttons.add(SaveNotice::CloseButton, Click, [this](lang::Object*, const lang::String&) { saveNotice.close(); });
     buttons.add("upsellCV", Click, [this](lang::Object*, const lang::String&) {
         sprite::DialogSprite* menu = dialogs.mainMenuDialog();
         if (menu && menu->getAlpha() < sprite::SpriteBase::OpaqueAlpha)

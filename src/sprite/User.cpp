@@ -100,6 +100,18 @@ bool User::isPersistent() const
     return root && root->isPersistent();
 }
 
+bool User::isWriteFailing() const
+{
+    SyncGuard guard(*this);
+    return root && root->isPersistent() && root->lastWriteFailed();
+}
+
+int32_t User::getWriteFailureRuns() const
+{
+    SyncGuard guard(*this);
+    return root ? root->getFailureRuns() : 0;
+}
+
 lang::String User::getTrouble() const
 {
     SyncGuard guard(*this);

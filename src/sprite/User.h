@@ -102,6 +102,11 @@ public:
     int32_t getStoredScores() const { return storedScores; }
     // False when the settings file could not be used and nothing will be kept.
     bool isPersistent() const;
+    // True while the settings file takes no saves: the last write meant for it failed (a full
+    // disk, a lock held by another program). The next write that reaches the file clears it.
+    bool isWriteFailing() const;
+    // How many times writes to the file have started to fail (SettingsStore::getFailureRuns).
+    int32_t getWriteFailureRuns() const;
     // What went wrong with the settings file at open, in words for the player; empty when
     // nothing did (SettingsStore::getTrouble).
     lang::String getTrouble() const;

@@ -1,7 +1,7 @@
 // The canvas's screen flow and button table on tables of the test's own: the profile start,
 // "EnterShop" names, leaving rounds by their results and by the mini menu, the final sequence,
-// the lost window focus, and the exit with a deleted profile. The later screens are stand-ins
-// that plug in through the canvas's interfaces, as the real ones will.
+// the lost window focus, the exit with a deleted profile, and saves on a full disk. The later
+// screens are stand-ins that plug in through the canvas's interfaces, as the real ones will.
 #include "game/flow/CalendarScreen.h"
 #include "game/flow/GameDialogs.h"
 #include "game/flow/ShopRound.h"
@@ -10,6 +10,7 @@
 #include "game/profiles/ProfileList.h"
 #include "game_testing.h"
 #include "sprite/ButtonMixin.h"
+#include "support/FaultyVfs.h"
 
 #include <string>
 #include <vector>
@@ -91,6 +92,13 @@ message        TextSprite                      0 0 1
 thoughtbubble  RectSprite                      0 0 10 10 -1 1
 fakeLoading    RectSprite                      0 0 800 600 -16777216 1
 fakeLoadBar    RectSprite                      286 359 228 20 -1 1
+SaveTroubleDlg DialogSprite:notice.txt         160 120 480 360 1 0
+<end>
+)";
+
+const char* const NoticeTable = R"(
+<sprites>
+STGotIt  RectButtonSprite  155 268 170 58 1
 <end>
 )";
 
@@ -119,6 +127,7 @@ protected:
         writeTable("menu.txt", MenuTable);
         writeProfileTables();
         writeTable("unlock.txt", UnlockTable);
+        writeTable("notice.txt", NoticeTable);
     }
     // A canvas whose player "Ann" was chosen on an earlier run.
     TestCanvas& startAsAnn()
@@ -374,3 +383,51 @@ TEST_F(CanvasFlow, ASecondProfileIsAddedAndCancellingTheListKeepsThePlayer)
 }
 
 } // namespace
+
+TEST_F(CanvasFlow, AFailedSaveIsToldOnceAndTheNextSaveThatWorksClearsIt)
+{
+    testing_support::installFaultyVfs();
+    TestCanvas& game = startAsAnn();
+    game.getSave()->hints = 5;
+    game.saveProfileSave();
+    game.steps(1);
+    EXPECT_FALSE(game.shown("SaveTroubleDlg"));
+
+    // The end of a day on a full disk: the player is told over the next screen, and plays on.
+    game.action("EnterShop3_2");
+    game.getSave()->hints = 6;
+    testing_support::setDiskFull(true);
+    testing::internal::CaptureStderr();
+    game.leaveShop(false);
+    game.steps(1);
+    EXPECT_TRUE(game.shown("SaveTroubleDlg"));
+    EXPECT_EQ(game.getCurrentScreen(), ScreenCalendar);
+    // Closed, it stays away while later saves fail too: one notice, not one per save or frame.
+    game.action("STGotIt");
+    EXPECT_FALSE(game.getProfiles().saveSave());
+    game.steps(3);
+    EXPECT_FALSE(game.shown("SaveTroubleDlg"));
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("full"), std::string::npos) << errors;
+
+    testing_support::setDiskFull(false);
+    ProfileSave stored;
+    ASSERT_TRUE(stored.load(*openSettings(), "Ann"));
+    EXPECT_EQ(stored.hints, 5) << "the save before the failed ones stays";
+    EXPECT_TRUE(game.getProfiles().saveSave());
+    ASSERT_TRUE(stored.load(*openSettings(), "Ann"));
+    EXPECT_EQ(stored.hints, 6);
+
+    // Once saving has worked, a new failure is told again, and the next good save takes the
+    // notice away by itself.
+    testing_support::setDiskFull(true);
+    testing::internal::CaptureStderr();
+    game.saveProfileSave();
+    game.steps(1);
+    EXPECT_TRUE(game.shown("SaveTroubleDlg"));
+    testing_support::setDiskFull(false);
+    game.saveProfileSave();
+    game.steps(1);
+    EXPECT_FALSE(game.shown("SaveTroubleDlg"));
+    testing::internal::GetCapturedStderr();
+}

@@ -3,103 +3,16 @@
 // store goes on working once there is room again.
 #include "sprite/User.h"
 
+#include "support/FaultyVfs.h"
 #include "user_helpers.h"
 
-#include <sqlite3.h>
-
-#include <atomic>
 #include <cstring>
 
 using sprite::User;
+using testing_support::installFaultyVfs;
+using testing_support::setDiskFull;
 
 namespace {
-
-std::atomic<bool> diskFull{false};
-sqlite3_vfs* realVfs = nullptr;
-
-// A file of the real file system behind the one SQLite sees.
-struct FaultyFile {
-    sqlite3_file base;
-    sqlite3_file* real;
-};
-
-sqlite3_file* realOf(sqlite3_file* file)
-{
-    return reinterpret_cast<FaultyFile*>(file)->real;
-}
-
-int faultyWrite(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset)
-{
-    return diskFull ? SQLITE_FULL : realOf(file)->pMethods->xWrite(realOf(file), data, amount, offset);
-}
-
-int faultyTruncate(sqlite3_file* file, sqlite3_int64 size)
-{
-    return realOf(file)->pMethods->xTruncate(realOf(file), size);
-}
-
-int faultyClose(sqlite3_file* file)
-{
-    return realOf(file)->pMethods->xClose(realOf(file));
-}
-
-// The remaining methods hand the call to the real file.
-const sqlite3_io_methods FaultyMethods = {
-    3,
-    faultyClose,
-    [](sqlite3_file* f, void* data, int amount, sqlite3_int64 offset) {
-        return realOf(f)->pMethods->xRead(realOf(f), data, amount, offset);
-    },
-    faultyWrite,
-    faultyTruncate,
-    [](sqlite3_file* f, int flags) { return realOf(f)->pMethods->xSync(realOf(f), flags); },
-    [](sqlite3_file* f, sqlite3_int64* size) { return realOf(f)->pMethods->xFileSize(realOf(f), size); },
-    [](sqlite3_file* f, int lock) { return realOf(f)->pMethods->xLock(realOf(f), lock); },
-    [](sqlite3_file* f, int lock) { return realOf(f)->pMethods->xUnlock(realOf(f), lock); },
-    [](sqlite3_file* f, int* out) { return realOf(f)->pMethods->xCheckReservedLock(realOf(f), out); },
-    [](sqlite3_file* f, int op, void* arg) { return realOf(f)->pMethods->xFileControl(realOf(f), op, arg); },
-    [](sqlite3_file* f) { return realOf(f)->pMethods->xSectorSize(realOf(f)); },
-    [](sqlite3_file* f) { return realOf(f)->pMethods->xDeviceCharacteristics(realOf(f)); },
-    [](sqlite3_file* f, int page, int size, int extend, void volatile** out) {
-        return realOf(f)->pMethods->xShmMap(realOf(f), page, size, extend, out);
-    },
-    [](sqlite3_file* f, int offset, int n, int flags) {
-        return realOf(f)->pMethods->xShmLock(realOf(f), offset, n, flags);
-    },
-    [](sqlite3_file* f) { realOf(f)->pMethods->xShmBarrier(realOf(f)); },
-    [](sqlite3_file* f, int remove) { return realOf(f)->pMethods->xShmUnmap(realOf(f), remove); },
-    // No memory-mapped reads: every page goes through xRead.
-    [](sqlite3_file*, sqlite3_int64, int, void** out) {
-        *out = nullptr;
-        return SQLITE_OK;
-    },
-    [](sqlite3_file*, sqlite3_int64, void*) { return SQLITE_OK; },
-};
-
-int faultyOpen(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags)
-{
-    auto* faulty = reinterpret_cast<FaultyFile*>(file);
-    faulty->real = reinterpret_cast<sqlite3_file*>(faulty + 1);
-    faulty->base.pMethods = nullptr;
-    const int result = realVfs->xOpen(realVfs, name, faulty->real, flags, outFlags);
-    if (faulty->real->pMethods)
-        faulty->base.pMethods = &FaultyMethods;
-    return result;
-}
-
-// Installs the faulty file system as SQLite's default, once per program.
-void installFaultyVfs()
-{
-    static sqlite3_vfs faultyVfs;
-    if (realVfs)
-        return;
-    realVfs = sqlite3_vfs_find(nullptr);
-    faultyVfs = *realVfs;
-    faultyVfs.zName = "faulty";
-    faultyVfs.szOsFile = int(sizeof(FaultyFile)) + realVfs->szOsFile;
-    faultyVfs.xOpen = faultyOpen;
-    sqlite3_vfs_register(&faultyVfs, 1);
-}
 
 lang::ByteArray recordOf(int32_t generation)
 {
@@ -123,7 +36,7 @@ protected:
     }
     void TearDown() override
     {
-        diskFull = false;
+        setDiskFull(false);
         SettingsFolderTest::TearDown();
     }
 };
@@ -135,12 +48,14 @@ TEST_F(UserDiskFull, ASaveOnAFullDiskFailsAndTheSaveBeforeStays)
     ASSERT_TRUE(user->writeChunked("Bob\\userdata", recordOf(1)));
     user->setInt("LEVEL", 1);
 
-    diskFull = true;
+    setDiskFull(true);
     testing::internal::CaptureStderr();
     EXPECT_FALSE(user->writeChunked("Bob\\userdata", recordOf(2)));
     user->setInt("LEVEL", 2);
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_NE(errors.find("full"), std::string::npos) << errors;
+    EXPECT_TRUE(user->isWriteFailing());
+    EXPECT_EQ(user->getWriteFailureRuns(), 1) << "two failed writes in a row are one run";
 
     // The game reads on: the save before is whole, in this run and from the file.
     lang::ByteArray stored;
@@ -148,8 +63,9 @@ TEST_F(UserDiskFull, ASaveOnAFullDiskFailsAndTheSaveBeforeStays)
     EXPECT_TRUE(sameBytes(stored, recordOf(1)));
     EXPECT_EQ(user->getInt("LEVEL", 0), 1);
 
-    diskFull = false;
+    setDiskFull(false);
     EXPECT_TRUE(user->writeChunked("Bob\\userdata", recordOf(3)));
+    EXPECT_FALSE(user->isWriteFailing());
     user.reset();
     auto again = lang::adopt(new User());
     again->open("Kipto2");
@@ -162,13 +78,13 @@ TEST_F(UserDiskFull, AStoreClosedOnAFullDiskKeepsItsFileAndSafetyCopy)
     auto user = lang::adopt(new User());
     user->open("Kipto2");
     ASSERT_TRUE(user->writeChunked("Bob\\userdata", recordOf(1)));
-    diskFull = true;
+    setDiskFull(true);
     testing::internal::CaptureStderr();
     user->writeChunked("Bob\\userdata", recordOf(2));
     // Closing writes the safety copy, which fails too.
     user.reset();
     testing::internal::GetCapturedStderr();
-    diskFull = false;
+    setDiskFull(false);
 
     auto again = lang::adopt(new User());
     again->open("Kipto2");

@@ -222,6 +222,42 @@ TEST_F(UserRecovery, AWriteWaitsForAnotherProgramsLock)
     EXPECT_EQ(openCapturing()->getInt("WAITED", 0), 5);
 }
 
+TEST_F(UserRecovery, AfterAWriteGaveUpOnALockTheNextOnesWaitOnlyBrieflyUntilOneIsStored)
+{
+    auto user = openCapturing();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(fileOf("Kipto2").c_str(), &other), SQLITE_OK);
+    auto lockFor = [&](int milliseconds) {
+        EXPECT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        return std::thread([&, milliseconds] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        });
+    };
+    testing::internal::CaptureStderr();
+    std::thread holder = lockFor(8000);
+    user->setInt("FIRST", 1);
+    EXPECT_TRUE(user->isWriteFailing()) << "the full wait ran out";
+    // The next write gives up long before the other program lets go, where the full wait
+    // would have outlasted the lock.
+    user->setInt("SECOND", 2);
+    EXPECT_TRUE(user->isWriteFailing());
+    holder.join();
+    testing::internal::GetCapturedStderr();
+
+    // Once a write is stored, a lock is waited out again for the full time.
+    user->setInt("THIRD", 3);
+    EXPECT_FALSE(user->isWriteFailing());
+    holder = lockFor(1000);
+    user->setInt("FOURTH", 4);
+    holder.join();
+    sqlite3_close(other);
+    EXPECT_FALSE(user->isWriteFailing());
+    auto again = openCapturing();
+    EXPECT_EQ(again->getInt("SECOND", 0), 0);
+    EXPECT_EQ(again->getInt("FOURTH", 0), 4);
+}
+
 TEST_F(UserRecovery, AKilledSaveLoopLeavesAReadableStore)
 {
     int32_t lastRound = 0;

@@ -91,10 +91,14 @@ bool ProfileStore::loadSave()
     return store && !currentName.isEmpty() && save->load(*store, currentName);
 }
 
-void ProfileStore::saveSave()
+bool ProfileStore::saveSave()
 {
-    if (store && !currentName.isEmpty())
-        save->save(*store, currentName);
+    if (!store || currentName.isEmpty())
+        return false;
+    if (save->save(*store, currentName))
+        return true;
+    lang::debugOutput((lang::String("ProfileStore: the record of ") + currentName + " was not saved\n").c_str());
+    return false;
 }
 
 void ProfileStore::resetSave()

@@ -54,8 +54,10 @@ public:
     bool choose(const lang::String& name);
     // Reads the current profile's record into the current one; false when none is stored.
     bool loadSave();
-    // Writes the current record; nothing while no profile is current.
-    void saveSave();
+    // Writes the current record. False when nothing was written: no profile is current, or the
+    // record did not reach the settings file (the one stored before stays; the store then says
+    // it fails, User::isWriteFailing, until a later write reaches it).
+    bool saveSave();
     // A fresh record with the defaults, for the current profile.
     void resetSave();
 

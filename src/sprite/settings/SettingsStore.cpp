@@ -21,6 +21,7 @@ public:
     void deleteNumberedValuesFrom(const lang::String&, int32_t) override {}
     bool isPersistent() const override { return false; }
     bool lastWriteFailed() const override { return false; }
+    int32_t getFailureRuns() const override { return 0; }
     lang::String getTrouble() const override { return lang::String(""); }
     const char* getClassName() const override { return "NullSettingsStore"; }
 

@@ -52,6 +52,10 @@ public:
     // True when the last write (the outermost batch, or a single operation) was not stored: a
     // full disk, a lock that outlasted the wait, a failing file.
     virtual bool lastWriteFailed() const = 0;
+    // How many times writes have started to fail: a failed write after one that was stored (or
+    // after the opening) counts one. Whoever remembers it sees each new run of failures, however
+    // quickly a stored write and a failed one follow each other.
+    virtual int32_t getFailureRuns() const = 0;
     // What went wrong with the store's file when it was opened, in words for the player: saves
     // that will not be kept, or settings that were restored from a safety copy. Empty when
     // nothing did.

@@ -247,14 +247,23 @@ void SqliteSettingsStore::endWrite()
         failWrite("finish");
     if (writeFailed && !sqlite3_get_autocommit(db))
         execute("ROLLBACK");
+    if (!writeFailed && failing) {
+        failing = false;
+        sqlite3_busy_timeout(db, BusyTimeoutMs);
+    }
 }
 
 void SqliteSettingsStore::failWrite(const char* what)
 {
     if (!writeFailed)
-        std::fprintf(stderr, "Settings: could not %s saving (%s); the change is lost.\n", what,
-                     sqlite3_errmsg(db));
+        report(std::string("Settings: could not ") + what + " saving (" + sqlite3_errmsg(db)
+               + "); the change is lost.");
     writeFailed = true;
+    if (!failing)
+        ++failureRuns;
+    failing = true;
+    if (sqlite3_errcode(db) == SQLITE_BUSY)
+        sqlite3_busy_timeout(db, BusyRetryMs);
 }
 
 int64_t SqliteSettingsStore::findKey(const lang::String& keyPath, bool create)

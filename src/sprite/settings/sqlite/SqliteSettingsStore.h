@@ -17,8 +17,11 @@ namespace sprite {
 
 class SqliteSettingsStore : public SettingsStore {
 public:
-    // How long a write waits for another program that holds the database.
+    // How long a write waits for another program that holds the database; once a write has
+    // waited that long in vain, the next ones wait only briefly until one is stored, so that a
+    // game whose file stays locked does not stop for the full time at every save.
     static constexpr int BusyTimeoutMs = 5000;
+    static constexpr int BusyRetryMs = 250;
 
     // Why a file could not be opened.
     enum class OpenFailure { None, Damaged, Locked, Unusable };
@@ -51,6 +54,7 @@ public:
     void deleteNumberedValuesFrom(const lang::String& keyPath, int32_t first) override;
     bool isPersistent() const override { return persistent; }
     bool lastWriteFailed() const override { return writeFailed; }
+    int32_t getFailureRuns() const override { return failureRuns; }
     lang::String getTrouble() const override { return trouble; }
 
     bool isInstanceOf(const char* className) const override;
@@ -89,6 +93,9 @@ private:
     int64_t rootId = 0;
     int writeDepth = 0;
     bool writeFailed = false;
+    // True from a failed write to the next stored one.
+    bool failing = false;
+    int32_t failureRuns = 0;
     // Empty for a store without a safety copy.
     std::string backupFile;
     lang::String trouble;
