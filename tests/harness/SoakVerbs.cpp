@@ -31,6 +31,15 @@ namespace harness {
 
 namespace {
 
+// Under the address sanitizer freed memory waits in its quarantine, so the resident memory tells
+// nothing of leaks there (its leak checker looks at the end instead): the growth is printed but
+// not held to the limit.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool ResidentMemoryShowsLeaks = false;
+#else
+constexpr bool ResidentMemoryShowsLeaks = true;
+#endif
+
 struct MemoryMark {
     long residentKb = -1;
     int64_t gameTimeMs = 0;
@@ -168,7 +177,7 @@ const Verb expectMemoryGrowth(
         const long limitKb = long(driver.integerArgument(command, 0)) * 1024;
         if (minutesSinceMark() < driver.integerArgument(command, 1))
             return driver.fail(command, "too little game time since the mark");
-        if (grownKb >= limitKb)
+        if (grownKb >= limitKb && ResidentMemoryShowsLeaks)
             return driver.fail(command, "the resident memory grew by " + std::to_string(grownKb) + " KB");
         return true;
     });
