@@ -3,14 +3,14 @@
 //   mark_memory                     remembers the program's resident memory and the canvas's
 //                                   clock now (after a warm-up); prints the live sprites,
 //                                   pictures and sounds
-//   play_rounds MINUTES|turn        plays rounds until MINUTES of game time have passed since
-//                                   the mark, or one whole turn of them: days 1 to 5 of every
-//                                   shop in turn (but the campaign's last), then Blitz in every
-//                                   shop, and round again, each through open_round,
-//                                   autoplay_round and its result's Continue button. After each
-//                                   round the live sprites, pictures and sounds must come back
-//                                   to (at most) their numbers between the rounds before; a
-//                                   whole turn, the warm-up, learns those numbers
+//   play_rounds MINUTES|warmup      plays rounds until MINUTES of game time have passed since
+//                                   the mark: days 1 to 5 of every shop in turn (but the
+//                                   campaign's last), then Blitz in every shop, and round
+//                                   again, each through open_round, autoplay_round and its
+//                                   result's Continue button. After each round the live
+//                                   sprites, pictures and sounds must come back to (at most)
+//                                   their numbers between the rounds before. The warm-up plays
+//                                   day 1 and Blitz of every shop and learns those numbers
 //   expect_memory_growth_below MB [MINUTES]
 //                                   the resident memory grew by less than MB megabytes since the
 //                                   mark, over at least MINUTES minutes of game time (default 0);
@@ -103,6 +103,9 @@ bool runVerb(
     return Verb::find(verb)->handler(driver, command);
 }
 
+// Looks at the live objects a second apart while the warm-up learns their numbers.
+constexpr int LearningLooks = 10;
+
 // One round played to its result and left; then the objects it made must be gone, unless the
 // round is one to learn from.
 bool playRound(ScriptDriver& driver, const Command& command, int shop, int day, bool learning)
@@ -116,7 +119,12 @@ bool playRound(ScriptDriver& driver, const Command& command, int shop, int day, 
         || !runVerb(driver, command, "wait", {"25"}))
         return driver.fail(command, "in " + round);
     if (learning || betweenRounds().empty()) {
-        learnBetweenRounds();
+        // Some sprites of the next screen come a while after it shows: learn over ten seconds.
+        for (int look = 0; look < LearningLooks; ++look) {
+            if (!runVerb(driver, command, "wait", {"25"}))
+                return false;
+            learnBetweenRounds();
+        }
         return true;
     }
     std::string changed;
@@ -147,22 +155,32 @@ constexpr int Days = 5;
 const Verb playRounds("play_rounds", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
     if (mark().residentKb < 0)
         return driver.fail(command, "mark_memory first");
-    const bool wholeTurn = command.arguments[0] == "turn";
-    const double minutes = driver.integerArgument(command, 0);
-    // Day 0 is Blitz, played after the fifth day of every shop. The last shop's last day ends
-    // the campaign in its final celebration instead of a result (campaign_whole plays it).
-    const int roundsInTurn = Shops * (Days + 1);
     int rounds = 0;
-    for (int turn = 0; wholeTurn ? turn < roundsInTurn : minutesSinceMark() < minutes; ++turn) {
-        const int shop = turn % roundsInTurn % Shops + 1;
-        const int day = (turn % roundsInTurn / Shops + 1) % (Days + 1);
-        if (shop == Shops && day == Days)
-            continue;
-        if (!playRound(driver, command, shop, day, wholeTurn))
+    auto play = [&](int shop, int day, bool learning) {
+        if (!playRound(driver, command, shop, day, learning))
             return false;
         std::printf(
             "soak: round %d (shop %d, day %d) left, %.1f minutes of game time, resident memory %+ld KB\n",
             ++rounds, shop, day, minutesSinceMark(), residentKb() - mark().residentKb);
+        return true;
+    };
+    // Day 0 is Blitz. The warm-up shows every shop and its Blitz round once.
+    if (command.arguments[0] == "warmup") {
+        for (int shop = 1; shop <= Shops; ++shop) {
+            if (!play(shop, 1, true) || !play(shop, 0, true))
+                return false;
+        }
+        return true;
+    }
+    // Days 1 to 5 of every shop, then Blitz in every shop. The last shop's last day ends the
+    // campaign in its final celebration instead of a result (campaign_whole plays it).
+    const int roundsInTurn = Shops * (Days + 1);
+    const double minutes = driver.integerArgument(command, 0);
+    for (int turn = 0; minutesSinceMark() < minutes; ++turn) {
+        const int shop = turn % roundsInTurn % Shops + 1;
+        const int day = (turn % roundsInTurn / Shops + 1) % (Days + 1);
+        if (!(shop == Shops && day == Days) && !play(shop, day, false))
+            return false;
     }
     return true;
 });
