@@ -82,14 +82,19 @@ void learnBetweenRounds()
         betweenRounds()[kind] = std::max(betweenRounds()[kind], count);
 }
 
-// The kinds with more live objects now than between rounds before, with both numbers; empty
-// when none has. Fewer is fine: the program may let go of what it held (the intro music ends).
+// The ambient sprites (and their pictures) that come and go on the screens between rounds and
+// may stay for a minute: a round that leaves objects behind passes this after a few rounds.
+constexpr int32_t ComingAndGoing = 8;
+
+// The kinds with more live objects now than between rounds before (beyond those that come and
+// go), with both numbers; empty when none has. Fewer is fine: the program may let go of what it
+// held (the intro music ends).
 std::string liveObjectsLeftBehind()
 {
     std::string changed;
     for (const auto& [kind, count] : lang::LiveCounts::snapshot()) {
         const int32_t before = betweenRounds()[kind];
-        if (count > before)
+        if (count > before + ComingAndGoing)
             changed += " " + kind + " " + std::to_string(before) + " -> " + std::to_string(count);
     }
     return changed;
