@@ -1,6 +1,8 @@
 #!/bin/sh
-# The long soak: builds the harness in build/ and plays the soak flow (53 rounds on the fast
-# clock after a warm-up), which fails when the resident memory grew by 5 MB or more.
+# The long soak: builds the harness in build/ and plays the soak flow, rounds one after another
+# for 30 minutes of game time on the fast clock after a warm-up. It fails when a round leaves
+# sprites, pictures or sounds behind, when the resident memory grew by 5 MB or more, or when a
+# frame step ran more than a frame late.
 #
 #   scripts/soak.sh
 set -eu

@@ -148,6 +148,8 @@ public:
     void setClock(FrameClock* newClock) { renderLoop.setClock(newClock); }
     FrameClock* getClock() const { return renderLoop.getClock(); }
     bool isRunning() const { return renderLoop.isRunning(); }
+    // The most that any frame step ran after its time, in milliseconds of the clock.
+    int64_t getWorstStepLateness() const { return renderLoop.getWorstLateness(); }
 
     // --- state read by the start-up and the tests
     int32_t getFrameNo() const { return frameNo; }

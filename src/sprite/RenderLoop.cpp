@@ -50,6 +50,8 @@ void RenderLoop::run(LoopThread& running)
                     step();
                 timeout = pacer.afterStep(time->now(), paint);
             }
+            if (pacer.getWorstLateness() > worstLateness)
+                worstLateness = pacer.getWorstLateness();
             if (timeout > 0)
                 waker.wait(timeout);
         } catch (lang::Exception* exception) {

@@ -34,6 +34,9 @@ public:
     void setPaused(bool on) { paused = on; }
     bool isPaused() const { return paused; }
 
+    // The most that any frame step ran after its time, in milliseconds, over every run.
+    int64_t getWorstLateness() const { return worstLateness; }
+
 private:
     void run(LoopThread& running);
 
@@ -44,6 +47,7 @@ private:
     lang::Ref<FrameClock> clock;
     lang::Ref<LoopThread> thread;
     std::atomic<bool> paused{false};
+    std::atomic<int64_t> worstLateness{0};
 };
 
 } // namespace sprite

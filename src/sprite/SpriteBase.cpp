@@ -1,5 +1,6 @@
 #include "sprite/SpriteBase.h"
 
+#include "lang/LiveCounts.h"
 #include "lang/String.h"
 #include "window/Event.h"
 #include "window/raster/Graphics.h"
@@ -13,6 +14,13 @@
 namespace sprite {
 
 namespace {
+
+// Made on first use: objects may be built during static initialisation.
+std::atomic<int32_t>& liveSprites()
+{
+    static std::atomic<int32_t>& count = lang::LiveCounts::of("sprites");
+    return count;
+}
 
 uint8_t clampByte(int32_t value)
 {
@@ -38,15 +46,20 @@ int32_t numberCount(const lang::IntArray* numbers)
     return numbers ? numbers->length() : 0;
 }
 
-SpriteBase::SpriteBase() = default;
+SpriteBase::SpriteBase()
+{
+    ++liveSprites();
+}
 
 SpriteBase::SpriteBase(int32_t x, int32_t y) : x(clampCoordinate(x)), y(clampCoordinate(y))
 {
+    ++liveSprites();
     bounds = util::RectangleNM(this->x, this->y, 0, 0);
 }
 
 SpriteBase::~SpriteBase()
 {
+    --liveSprites();
     if (action)
         action->release();
 }

@@ -232,7 +232,8 @@ TEST(MenuTables, ProfileRowNamesSitOnTheirRows)
     const Table table = subTable("ProfileList");
     ASSERT_EQ(table.data.size(), 10u) << "centre x and top y of five names";
     // The names are copies of "message": its font's line height is the name's height.
-    const Entry& message = readTable(Source + "/datfile.txt").at("message");
+    const Table datfile = readTable(Source + "/datfile.txt");
+    const Entry& message = datfile.at("message");
     int mw = 0, mh = 0;
     const std::vector<uint8_t> metrics
         = readPngRgba(Build + "/menus/" + message.pictures[1] + ".png", mw, mh);

@@ -2,6 +2,7 @@
 // sub-tables, image bundles, counting and progress, and the message boxes.
 #include "BundleWriter.h"
 #include "io/InputStream.h"
+#include "lang/LiveCounts.h"
 #include "sprite/AnimateSprite.h"
 #include "sprite/DialogSprite.h"
 #include "sprite/GameCanvas3.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <string>
 
 using sprite::DataLoader;
@@ -219,6 +221,24 @@ TEST_F(DataLoaderTest, SubTablesBecomeChildrenOfContainers)
         static_cast<sprite::ImageSprite*>(named("plain"))->getImage());
     EXPECT_EQ(spriteCount(), 2) << "the children are not top-level sprites";
     EXPECT_EQ(named("first"), nullptr);
+}
+
+TEST_F(DataLoaderTest, WhatATableMakesIsCountedWhileItLivesAndGoneWithTheLoader)
+{
+    usePackage({{"t", "<sprites> menu DialogSprite:+sub 10 20 300 200 0 1\n a Sprite pic 1 1 b Sprite other 2 2"
+                      "\n<sounds> +click.wav *+Music_menu_01"},
+        {"sub", "<sprites> first Sprite pic 1 1 second Sprite other 2 2"}});
+    std::map<std::string, int32_t> before;
+    for (const char* kind : {"sprites", "pictures", "sounds"})
+        before[kind] = lang::LiveCounts::of(kind).load();
+    auto grownBy = [&before](const char* kind) { return lang::LiveCounts::of(kind).load() - before[kind]; };
+    ASSERT_TRUE(loader->load("+t"));
+    EXPECT_EQ(grownBy("sprites"), 5);
+    EXPECT_EQ(grownBy("pictures"), 4) << "two pictures in each table";
+    EXPECT_EQ(grownBy("sounds"), 2);
+    loader.reset();
+    for (const char* kind : {"sprites", "pictures", "sounds"})
+        EXPECT_EQ(grownBy(kind), 0) << kind;
 }
 
 TEST_F(DataLoaderTest, FontMetricsDecodedOnlyInSizeAreReadOnceThePixelsCome)

@@ -74,13 +74,16 @@ TEST(FramePacer, ABacklogAboveTwoHundredMillisecondsIsDropped)
     // On time for ten steps (the tenth at 360 ms).
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(pacer.afterStep(i * 40, paint), 40);
-    // A stall of 500 ms: the step is 460 ms late; no paint, and the start moves on.
+    EXPECT_EQ(pacer.getWorstLateness(), 0);
+    // A stall of 500 ms: the step due at 400 ms runs 500 ms late; no paint, and the start
+    // moves on.
     EXPECT_EQ(pacer.afterStep(900, paint), 40 * 11 - 900);
     EXPECT_EQ(paints, 10);
     EXPECT_EQ(pacer.getStart(), 900 - 40 * 11);
-    // The next step is on time again from the new start.
+    // The next step is on time again from the new start; the stall stays the worst.
     EXPECT_EQ(pacer.afterStep(900, paint), 40);
     EXPECT_EQ(paints, 11);
+    EXPECT_EQ(pacer.getWorstLateness(), 500);
 
     // A backlog of 200 ms or less is kept and caught up.
     FramePacer late(0, 40);

@@ -1,9 +1,11 @@
 // The timing rule of the render loop: the game advances one step per frame period measured
 // from the loop's start, painting is skipped while the loop runs more than a period behind
 // (but never more than twice in a row), and a backlog of more than MaxBacklogMs is dropped
-// instead of caught up.
+// instead of caught up. It remembers how late the latest step ran, for the soak's check that
+// steps keep to their frames.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 namespace sprite {
@@ -22,6 +24,7 @@ public:
     {
         ++steps;
         const int64_t timeout = int64_t(period) * steps + start - now;
+        worstLateness = std::max(worstLateness, period - timeout);
         bool painted = false;
         const bool tried = timeout > -period || lateCount >= MaxSkippedPaints;
         if (tried) {
@@ -40,12 +43,15 @@ public:
     int64_t getSteps() const { return steps; }
     int64_t getStart() const { return start; }
     int32_t getLateCount() const { return lateCount; }
+    // The most that any step ran after its time so far, in milliseconds (0 while all were on time).
+    int64_t getWorstLateness() const { return worstLateness; }
 
 private:
     int64_t start;
     int32_t period;
     int64_t steps = 0;
     int32_t lateCount = 0;
+    int64_t worstLateness = 0;
 };
 
 } // namespace sprite

@@ -1,5 +1,6 @@
 #include "window/audio/AudioClip.h"
 
+#include "lang/LiveCounts.h"
 #include "lang/Ref.h"
 #include "lang/ResourceFile.h"
 #include "lang/ResourceItem.h"
@@ -11,6 +12,13 @@
 namespace window {
 
 namespace {
+
+// Made on first use: objects may be built during static initialisation.
+std::atomic<int32_t>& liveSounds()
+{
+    static std::atomic<int32_t>& count = lang::LiveCounts::of("sounds");
+    return count;
+}
 
 constexpr int kMixRate = 22050;
 constexpr int kSoftwareChannels = 32;
@@ -34,10 +42,14 @@ lang::Object& AudioClip::audioMonitor()
     return monitor;
 }
 
-AudioClip::AudioClip() = default;
+AudioClip::AudioClip()
+{
+    ++liveSounds();
+}
 
 AudioClip::~AudioClip()
 {
+    --liveSounds();
     SyncGuard guard(audioMonitor());
     if (audioReady && handle != nullptr)
         releaseHandle();

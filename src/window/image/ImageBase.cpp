@@ -1,6 +1,7 @@
 #include "window/image/ImageBase.h"
 
 #include "io/FileInputStream.h"
+#include "lang/LiveCounts.h"
 #include "lang/ResourceFile.h"
 #include "lang/ResourceItem.h"
 #include "lang/SyncGuard.h"
@@ -16,6 +17,13 @@ std::atomic<int32_t> ImageBase::hiddenLoadDepth{0};
 std::atomic<bool> ImageBase::forceImmediateLoad{false};
 
 namespace {
+
+// Made on first use: objects may be built during static initialisation.
+std::atomic<int32_t>& livePictures()
+{
+    static std::atomic<int32_t>& count = lang::LiveCounts::of("pictures");
+    return count;
+}
 
 // Files larger than this are not pictures the program could show.
 constexpr int32_t kMaxFileBytes = 256 * 1024 * 1024;
@@ -55,23 +63,32 @@ bool ImageBase::isHeaderOnlyMode()
     return hiddenLoadDepth.load() > 0 && !forceImmediateLoad.load();
 }
 
+ImageBase::ImageBase()
+{
+    ++livePictures();
+}
+
 ImageBase::ImageBase(const lang::String& name) : name(name)
 {
+    ++livePictures();
     ensurePixels();
 }
 
 ImageBase::ImageBase(const uint8_t* bytes, int32_t length)
 {
+    ++livePictures();
     decode(bytes, length);
 }
 
 ImageBase::ImageBase(int32_t width, int32_t height)
 {
+    ++livePictures();
     create(width, height, 2);
 }
 
 ImageBase::~ImageBase()
 {
+    --livePictures();
     ImageTextures::discard(std::move(textures));
 }
 

@@ -72,7 +72,7 @@ public:
     const char* getClassName() const override { return "ImageBase"; }
 
 protected:
-    ImageBase() = default;
+    ImageBase();
     // Stores the name and loads at once (only the size in header-only mode).
     explicit ImageBase(const lang::String& name);
     ImageBase(const uint8_t* bytes, int32_t length);
