@@ -30,20 +30,6 @@ lang::Ref<sprite::SpriteBase> findSprite(sprite::GameCanvas3& canvas, const char
     return lang::retain(sprite);
 }
 
-lang::Ref<sprite::DialogSprite> findDialog(sprite::GameCanvas3& canvas, const lang::String& name)
-{
-    sprite::SpriteBase* sprite = canvas.getSprite(name);
-    if (!sprite) {
-        reportMissing(name, "is not in the package");
-        return nullptr;
-    }
-    if (!sprite->isInstanceOf("DialogSprite")) {
-        reportMissing(name, "is no dialog");
-        return nullptr;
-    }
-    return lang::retain(static_cast<sprite::DialogSprite*>(sprite));
-}
-
 // The dialog as the class of this game that `className` names, or none.
 template <class T>
 T* asClass(const lang::Ref<sprite::DialogSprite>& dialog, const char* className)

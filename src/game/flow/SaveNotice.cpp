@@ -7,12 +7,7 @@
 void SaveNotice::find(sprite::GameCanvas3& canvas)
 {
     found = true;
-    sprite::SpriteBase* sprite = canvas.getSprite(DialogName);
-    dialog = sprite && sprite->isInstanceOf("DialogSprite")
-        ? lang::retain(static_cast<sprite::DialogSprite*>(sprite))
-        : nullptr;
-    if (!dialog)
-        lang::debugOutput("SaveNotice: SaveTroubleDlg is not in the package\n");
+    dialog = findDialog(canvas, DialogName);
 }
 
 void SaveNotice::update(sprite::GameCanvas3& canvas, int32_t failureRuns, bool failing)

@@ -1,7 +1,9 @@
 #include "game/flow/SpriteHelpers.h"
 
+#include "lang/Debug.h"
 #include "sprite/ButtonMixin.h"
 #include "sprite/DialogSprite.h"
+#include "sprite/GameCanvas3.h"
 #include "sprite/NewFontSprite.h"
 #include "sprite/TextSprite.h"
 
@@ -49,4 +51,14 @@ sprite::DialogSprite* childDialog(sprite::DialogSprite* dialog, const char* name
 {
     sprite::SpriteBase* child = dialog ? dialog->getChild(name) : nullptr;
     return child && child->isInstanceOf("DialogSprite") ? static_cast<sprite::DialogSprite*>(child) : nullptr;
+}
+
+lang::Ref<sprite::DialogSprite> findDialog(sprite::GameCanvas3& canvas, const lang::String& name)
+{
+    sprite::SpriteBase* sprite = canvas.getSprite(name);
+    if (sprite && sprite->isInstanceOf("DialogSprite"))
+        return lang::retain(static_cast<sprite::DialogSprite*>(sprite));
+    const char* what = sprite ? " is no dialog\n" : " is not in the package\n";
+    lang::debugOutput((name + what).c_str());
+    return nullptr;
 }

@@ -1,12 +1,14 @@
 // Small helpers for sprites found by name, any of which may be missing from the package: the
 // text of a text sprite (a system-font TextSprite or a bitmap-font NewFontSprite, whichever the
-// table chose), showing and hiding, enabling a button, and a child dialog.
+// table chose), showing and hiding, enabling a button, a dialog of the canvas and a child dialog.
 #pragma once
 
+#include "lang/Ref.h"
 #include "lang/String.h"
 
 namespace sprite {
 class DialogSprite;
+class GameCanvas3;
 class SpriteBase;
 }
 
@@ -21,3 +23,6 @@ void showSprite(sprite::SpriteBase* sprite, bool on);
 void enableButton(sprite::SpriteBase* sprite, bool on);
 // The dialog's child of that name when it is a dialog; none otherwise.
 sprite::DialogSprite* childDialog(sprite::DialogSprite* dialog, const char* name);
+// The canvas's dialog of that name; none, said on the debug output, when the package lacks it or
+// it is no dialog.
+lang::Ref<sprite::DialogSprite> findDialog(sprite::GameCanvas3& canvas, const lang::String& name);
