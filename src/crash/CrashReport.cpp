@@ -104,6 +104,19 @@ bool hasEnding(const std::string& text, const std::string& ending)
         && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
+// Folder names are UTF-8 throughout the game; a path made from a plain string would read them in
+// the system's code page on Windows and miss a folder with letters beyond ASCII.
+std::filesystem::path pathFromUtf8(const std::string& text)
+{
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8Of(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 } // namespace
 
 void install(const std::string& folder, ContextWriter context)
@@ -158,19 +171,21 @@ std::vector<std::string> takeNewReports(const std::string& folder)
     namespace fs = std::filesystem;
     std::vector<fs::path> pending;
     std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+    for (fs::directory_iterator entry(pathFromUtf8(folder), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = utf8Of(entry->path().filename());
         if (name.rfind(ReportPrefix, 0) == 0 && hasEnding(name, NewSuffix))
             pending.push_back(entry->path());
     }
     std::sort(pending.begin(), pending.end());
     std::vector<std::string> found;
     for (const fs::path& path : pending) {
-        const std::string name = path.filename().string();
+        const std::string name = utf8Of(path.filename());
         fs::path finalPath = path;
-        finalPath.replace_filename(name.substr(0, name.size() - std::strlen(NewSuffix)) + FinalSuffix);
+        finalPath.replace_filename(
+            pathFromUtf8(name.substr(0, name.size() - std::strlen(NewSuffix)) + FinalSuffix));
         fs::rename(path, finalPath, error);
-        found.push_back((error ? path : finalPath).string());
+        found.push_back(utf8Of(error ? path : finalPath));
     }
     return found;
 }

@@ -2,15 +2,7 @@
 
 #include "lang/Cp1252.h"
 
-#include <cstdlib>
-
 namespace sprite {
-
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
 
 namespace {
 

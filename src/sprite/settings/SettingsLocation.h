@@ -26,7 +26,7 @@ std::string userSettingsFolder();
 // Creates the folder and its missing parents; true when it exists afterwards.
 bool makeFolders(const std::string& path);
 
-// A variable of the environment, empty when unset.
+// A variable of the environment in UTF-8, empty when unset.
 std::string environment(const char* name);
 
 } // namespace sprite

@@ -2,9 +2,16 @@
 #include "sprite/settings/SettingsLocation.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <sys/stat.h>
 
 namespace sprite {
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
 
 std::string userSettingsFolder()
 {

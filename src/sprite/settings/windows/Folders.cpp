@@ -5,7 +5,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <string>
 
 namespace sprite {
 
@@ -32,6 +34,15 @@ std::filesystem::path fromUtf8(const std::string& text)
 }
 
 } // namespace
+
+// Windows keeps the environment in UTF-16; the narrow copy is in the code page and would garble
+// a folder name with letters beyond it.
+std::string environment(const char* name)
+{
+    const std::wstring wideName(name, name + std::char_traits<char>::length(name));
+    const wchar_t* value = _wgetenv(wideName.c_str());
+    return value ? toUtf8(value) : "";
+}
 
 std::string userSettingsFolder()
 {
