@@ -108,7 +108,7 @@ ls "$test/home-windows"/*.sqlite >/dev/null 2>&1 || fail "no settings file in $t
 
 # A crash once the window is up leaves a report with the exception and a backtrace whose frames
 # name the program's own module. The folder's name has a letter beyond ASCII, as a player's
-# user folder may: the next start must still find the report and announce it.
+# user folder may: the next start must still find the report.
 say "a crash of Kipto2.exe under Wine"
 crash_home="$test/home-crash-Jürgen"
 mkdir -p "$crash_home"
@@ -124,9 +124,9 @@ report=$(ls "$crash_home"/Kipto2-crash-*.new.txt 2>/dev/null | head -n 1)
 grep -q '^cause: exception 0xc0000005 (access violation)' "$report" || fail "$report names no access violation"
 grep -q '^screen: Screen' "$report" || fail "$report names no screen of the game"
 grep -Eq '^  #[0-9]+ Kipto2\.exe\+0x[0-9a-f]+$' "$report" || fail "$report has no frame in Kipto2.exe"
+# The next start takes the report (a windowed program has no console to announce it on).
 crash_run "$test/crash-again.log"
-grep -q 'crashed on its last run' "$test/crash-again.log" || fail "the next start did not announce the report"
-[ -f "${report%.new.txt}.txt" ] || fail "the next start did not keep the report as ${report%.new.txt}.txt"
+[ -f "${report%.new.txt}.txt" ] || fail "the next start did not take the report as ${report%.new.txt}.txt"
 
 # The drifting clouds and the sign's animation differ by a few frames between the runs; text,
 # buttons and layout must match.
