@@ -112,11 +112,11 @@ ls "$test/home-windows"/*.sqlite >/dev/null 2>&1 || fail "no settings file in $t
 say "a crash of Kipto2.exe under Wine"
 crash_home="$test/home-crash-Jürgen"
 mkdir -p "$crash_home"
+# Wine's debugger ends a crashed program with a status that is not always non-zero; the
+# reports are what show that the program crashed.
 crash_run() {
-    status=0
     LC_ALL=C.UTF-8 KIPTO2_HOME="Z:$crash_home" wine "$out/Kipto2-windows/Kipto2.exe" --crash-test=signal \
-        >"$1" 2>&1 || status=$?
-    [ "$status" != 0 ] || fail "the crash run ended normally"
+        >"$1" 2>&1 || true
 }
 crash_run "$test/crash.log"
 report=$(ls "$crash_home"/Kipto2-crash-*.new.txt 2>/dev/null | head -n 1)
@@ -127,6 +127,7 @@ grep -Eq '^  #[0-9]+ Kipto2\.exe\+0x[0-9a-f]+$' "$report" || fail "$report has n
 # The next start takes the report (a windowed program has no console to announce it on).
 crash_run "$test/crash-again.log"
 [ -f "${report%.new.txt}.txt" ] || fail "the next start did not take the report as ${report%.new.txt}.txt"
+ls "$crash_home"/Kipto2-crash-*.new.txt >/dev/null 2>&1 || fail "the second crash left no report"
 
 # The drifting clouds and the sign's animation differ by a few frames between the runs; text,
 # buttons and layout must match.
