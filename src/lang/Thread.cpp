@@ -18,6 +18,8 @@ struct Thread::RunState {
     bool finished = false;
 };
 
+std::atomic<void (*)()> Thread::endOfRunHook{nullptr};
+
 Thread::Thread() : target(this) {}
 
 Thread::Thread(Runnable* target) : target(target ? target : this)
@@ -61,6 +63,8 @@ void Thread::start()
 void Thread::threadProcedure(Thread* thread, std::shared_ptr<RunState> state)
 {
     thread->target->run();
+    if (void (*hook)() = endOfRunHook.load())
+        hook();
     thread->running = false;
     thread->release(); // may destroy the thread object
     {
@@ -68,6 +72,11 @@ void Thread::threadProcedure(Thread* thread, std::shared_ptr<RunState> state)
         state->finished = true;
     }
     state->ended.notify_all();
+}
+
+void Thread::setEndOfRunHook(void (*hook)())
+{
+    endOfRunHook.store(hook);
 }
 
 void Thread::join(int32_t milliseconds)

@@ -26,6 +26,9 @@ public:
     // Returns at once when the thread was never started.
     void join(int32_t milliseconds = 0);
     static void sleep(int32_t milliseconds);
+    // Work done on every thread of ours as its run ends, set once by the platform layer at
+    // start-up: SDL keeps data for each thread that calls it, which only that thread can free.
+    static void setEndOfRunHook(void (*hook)());
 
     // Does nothing.
     void run() override {}
@@ -40,6 +43,8 @@ public:
 
 private:
     static void threadProcedure(Thread* thread, std::shared_ptr<RunState> state);
+
+    static std::atomic<void (*)()> endOfRunHook;
 
     Runnable* target;
     std::atomic<bool> running{false};

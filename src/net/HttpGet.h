@@ -34,7 +34,8 @@ struct HttpGet {
     // refused redirect, a body over the cap, a time-out or a failure to connect.
     static bool fetch(const lang::String& url, int32_t timeoutMs, std::vector<uint8_t>& body);
 
-    // Makes `transport` the one every fetch uses (null: none), before other threads start.
+    // Makes `transport` the one every later fetch uses (null: none), from any thread; a fetch
+    // under way goes on with the one it began with.
     static void install(std::unique_ptr<HttpTransport> transport);
 };
 

@@ -55,22 +55,27 @@ void ActionSchedule::schedule(int32_t delay, const lang::String& name, int32_t f
 
 void ActionSchedule::fireDue(int32_t frameNo, const std::function<void(FrameNotify&)>& fire)
 {
-    SyncGuard guard(list);
-    for (int32_t i = list.size() - 1; i >= 0; --i) {
-        // An action may have changed the schedule while it ran.
-        if (i >= list.size())
-            continue;
-        lang::Ref<FrameNotify> entry = lang::retain(static_cast<FrameNotify*>(list.elementAt(i)));
-        if (entry->repeating) {
-            if ((frameNo - entry->phase) % entry->frames == 0)
-                fire(*entry);
-            continue;
-        }
-        if (--entry->frames <= 0) {
-            list.removeElementAt(i);
+    // Actions run outside the schedule's monitor: they lock sprites, which in turn schedule.
+    for (int32_t i = size() - 1; i >= 0; --i) {
+        if (lang::Ref<FrameNotify> entry = takeIfDue(i, frameNo))
             fire(*entry);
-        }
     }
+}
+
+lang::Ref<FrameNotify> ActionSchedule::takeIfDue(int32_t index, int32_t frameNo)
+{
+    SyncGuard guard(list);
+    // An action may have changed the schedule while it ran.
+    if (index >= list.size())
+        return nullptr;
+    auto* entry = static_cast<FrameNotify*>(list.elementAt(index));
+    if (entry->repeating)
+        return (frameNo - entry->phase) % entry->frames == 0 ? lang::retain(entry) : nullptr;
+    if (--entry->frames > 0)
+        return nullptr;
+    lang::Ref<FrameNotify> due = lang::retain(entry);
+    list.removeElementAt(index);
+    return due;
 }
 
 bool ActionSchedule::isEmpty() const

@@ -48,6 +48,8 @@ public:
     util::Vector& entries() { return list; }
 
 private:
+    // Counts entry `index` down; the entry when it is due (a single one leaves the schedule).
+    lang::Ref<FrameNotify> takeIfDue(int32_t index, int32_t frameNo);
     static bool matches(const FrameNotify& entry, const lang::String& name, int32_t flags,
         const lang::Object* source, const SpriteBase* target);
 

@@ -86,7 +86,7 @@ void DialogSprite::remove(SpriteBase* child)
 {
     if (!child)
         return;
-    SyncGuard guard(this);
+    SyncGuard guard(children);
     FancyContainer::remove(child);
     const lang::String& childName = child->getName();
     if (namedChildren && !childName.isEmpty() && namedChildren->get(childName) == child)
@@ -112,7 +112,7 @@ void DialogSprite::addNamedUsing(const lang::String& childName, SpriteBase* chil
 {
     if (!child)
         return;
-    SyncGuard guard(this);
+    SyncGuard guard(children);
     lang::Ref<SpriteBase> holder = lang::retain(child);
     remove(child);
     putNamed(childName, child);
@@ -330,7 +330,7 @@ bool DialogSprite::handleEvent(window::Event* event)
 
 SpriteBase* DialogSprite::getChild(const lang::String& childName)
 {
-    SyncGuard guard(this);
+    SyncGuard guard(children);
     if (!namedChildren)
         return nullptr;
     return static_cast<SpriteBase*>(namedChildren->get(childName));

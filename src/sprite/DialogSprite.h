@@ -92,12 +92,15 @@ protected:
     template <class Handle>
     int32_t withLocalEvent(window::Event* event, Handle handle);
     void putNamed(const lang::String& childName, SpriteBase* child);
-    // Takes the child out, names it and puts it back in with `insert`, under the monitor.
+    // Takes the child out, names it and puts it back in with `insert`, under the monitor of the
+    // children.
     template <class Insert>
     void addNamedUsing(const lang::String& childName, SpriteBase* child, Insert insert);
 
     lang::String pendingAction;
     lang::String pressedChildName;
+    // Under the monitor of the list of children, like the list itself: a frame step holds it
+    // while the children run their actions, which look their siblings up by name.
     lang::Ref<util::Hashtable> namedChildren;
     bool imagesLoaded = true;
     bool modal = false;

@@ -54,11 +54,7 @@ constexpr int32_t rightButtonModifiers = Event::RightButton | Event::Control;
 
 Component::Component() = default;
 
-Component::~Component()
-{
-    if (cursor)
-        cursor->release();
-}
+Component::~Component() = default;
 
 bool Component::handleEvent(Event*)
 {
@@ -155,15 +151,26 @@ void Component::setDisplayChanged(bool) {}
 
 void Component::setCursor(Cursor* newCursor)
 {
-    if (newCursor)
-        newCursor->addRef();
-    if (cursor)
-        cursor->release();
-    cursor = newCursor;
+    lang::Ref<Cursor> held = lang::retain(newCursor);
+    {
+        std::lock_guard<std::mutex> guard(cursorLock);
+        cursor.swap(held);
+    }
     if (!platform::isMainThread())
         platform::postMessage(this, MsgSetCursor, 0, makeLParam(HitClient, MsgMouseMove));
-    else if (cursor)
-        cursor->show();
+    else if (newCursor)
+        newCursor->show();
+}
+
+Cursor* Component::getCursor() const
+{
+    return heldCursor().get();
+}
+
+lang::Ref<Cursor> Component::heldCursor() const
+{
+    std::lock_guard<std::mutex> guard(cursorLock);
+    return cursor;
 }
 
 void Component::setMousePosition(int32_t x, int32_t y)
@@ -356,8 +363,8 @@ MessageResult Component::handleMessage(uint32_t message, WParam wParam, LParam l
     case MsgClose:
         return 0;
     case MsgSetCursor:
-        if (cursor && lowSigned(lParam) == HitClient) {
-            cursor->show();
+        if (lang::Ref<Cursor> shown = heldCursor(); shown && lowSigned(lParam) == HitClient) {
+            shown->show();
             return 1;
         }
         return defaultHandling(message, wParam, lParam);

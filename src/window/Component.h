@@ -5,6 +5,7 @@
 #pragma once
 
 #include "lang/Object.h"
+#include "lang/Ref.h"
 #include "util/Dimension.h"
 #include "util/Point.h"
 #include "util/RectangleNM.h"
@@ -14,6 +15,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 
 namespace window {
 
@@ -73,7 +75,7 @@ public:
     virtual void setDisplayChanged(bool changed);
 
     // Holds the cursor (not counted for the caller) and shows it; from another thread the
-    // window's thread is asked to show it.
+    // window's thread is asked to show it. Any thread.
     virtual void setCursor(Cursor* cursor);
     virtual void setMousePosition(int32_t x, int32_t y);
     // The drawing target of the component; the caller releases it. A child asks its parent.
@@ -114,7 +116,8 @@ public:
     // The window target lost its device: sets the lost-device flag and tells the frame window
     // (MsgLostDevice). Any thread; nothing while the program exits or the flag is set already.
     void signalDeviceLost();
-    Cursor* getCursor() const { return cursor; }
+    // The cursor held (not counted); any thread.
+    Cursor* getCursor() const;
     // A window timer: MsgTimer with `id` every `periodMs` until killTimer or destruction.
     void setTimer(int32_t id, uint32_t periodMs);
     void killTimer(int32_t id);
@@ -141,7 +144,6 @@ protected:
 
     NativeWindow* window = nullptr;
     Component* parent = nullptr;
-    Cursor* cursor = nullptr;
     util::Dimension size;
     util::RectangleNM bounds;
     ColorBase foreground;
@@ -160,6 +162,11 @@ private:
     // An event of the current time with the keyboard's modifiers where asked for.
     static Event* newEvent(int32_t id, int32_t x, int32_t y, int32_t modifiers);
 
+    // The cursor is set from the canvas's threads and shown by the window's thread.
+    lang::Ref<Cursor> heldCursor() const;
+
+    mutable std::mutex cursorLock;
+    lang::Ref<Cursor> cursor;
     std::atomic<bool> paintWanted{false};
     bool leftButtonDown = false;
     bool rightButtonDown = false;

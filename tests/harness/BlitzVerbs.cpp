@@ -2,6 +2,8 @@
 //
 //   --score-service           starts kipto2-scores on a free loopback port with a fresh
 //                             database and points the game at it (KIPTO2_SCORE_URL)
+//   stall_score_service       stops the service's process: its port takes connections but
+//                             nothing is answered until resume_score_service
 //   wait_best_times           waits until the best-times panel's last request is answered
 //   expect_highlight ROW      row ROW (1 to 20) of the best-times panel, and no other, shows the
 //                             highlight colour; "none" for no highlighted row
@@ -30,13 +32,38 @@ struct ScoreService {
     ServiceProcess program{folder.file("scores.sqlite")};
 };
 
+std::unique_ptr<ScoreService>& theService()
+{
+    static std::unique_ptr<ScoreService> service;
+    return service;
+}
+
 const Option scoreService("--score-service", Option::Flag, [](const std::string&) {
-    static std::unique_ptr<ScoreService> service = std::make_unique<ScoreService>();
+    std::unique_ptr<ScoreService>& service = theService();
+    service = std::make_unique<ScoreService>();
     if (service->program.port() == 0) {
         std::fprintf(stderr, "harness: kipto2-scores did not start: %s\n", service->program.readLine().c_str());
         std::exit(2);
     }
     setenv(ScoreServiceLocation::EnvironmentVariable, service->program.url("/").c_str(), 1);
+});
+
+// Runs `change` on the service's process; fails without --score-service.
+template <class Change>
+bool withService(ScriptDriver& driver, const Command& command, Change change)
+{
+    if (!theService())
+        return driver.fail(command, "the harness runs no score service (--score-service)");
+    change(theService()->program);
+    return true;
+}
+
+const Verb stallService("stall_score_service", 0, Verb::Anytime, [](ScriptDriver& driver, const Command& command) {
+    return withService(driver, command, [](ServiceProcess& program) { program.stall(); });
+});
+
+const Verb resumeService("resume_score_service", 0, Verb::Anytime, [](ScriptDriver& driver, const Command& command) {
+    return withService(driver, command, [](ServiceProcess& program) { program.resume(); });
 });
 
 // Runs `check` on the best-times panel under the canvas's monitor.

@@ -78,9 +78,11 @@ const Verb expectPosition("expect_position", 3, Verb::NeedsProgram, [](ScriptDri
 });
 
 // The text a text sprite shows, compared with the rest of the line (UTF-8 in the script,
-// Windows-1252 in the game).
+// Windows-1252 in the game), where "\n" stands for a line break.
 const Verb expectText("expect_text", 1, Verb::NeedsProgram, [](ScriptDriver& driver, const Command& command) {
-    const std::string line = ScriptDriver::restOf(command, 1);
+    std::string line = ScriptDriver::restOf(command, 1);
+    for (size_t at = line.find("\\n"); at != std::string::npos; at = line.find("\\n", at + 1))
+        line.replace(at, 2, "\n");
     const std::string wanted = lang::utf8ToCp1252(line.data(), line.size());
     return withSprite(driver, command, [&](sprite::SpriteBase& sprite) {
         const std::string shown = spriteText(&sprite).c_str();

@@ -9,6 +9,7 @@
 #include "window/raster/Graphics.h"
 #include "window/raster/PixelImage.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -80,7 +81,10 @@ std::vector<Command> ScriptDriver::commandsOf(const std::string& verb) const
 
 void ScriptDriver::start()
 {
-    thread = std::thread([this] { run(); });
+    thread = std::thread([this] {
+        run();
+        sdl::endThread();
+    });
 }
 
 bool ScriptDriver::programEnded(int exitCode)
@@ -146,7 +150,7 @@ void ScriptDriver::run()
         if (window)
             sdl::closeWindow(window);
         std::unique_lock<std::mutex> lock(mutex);
-        if (!ended.wait_for(lock, std::chrono::seconds(20), [this] { return programHasEnded; })) {
+        if (!ended.wait_for(lock, std::chrono::seconds(20) * patience(), [this] { return programHasEnded; })) {
             std::fprintf(stderr, "harness: the program does not end; giving up\n");
             std::_Exit(3);
         }
@@ -174,6 +178,15 @@ int ScriptDriver::integerArgument(const Command& command, size_t index, int fall
     if (index >= command.arguments.size())
         return fallback;
     return std::atoi(command.arguments[index].c_str());
+}
+
+int ScriptDriver::patience()
+{
+    static const int factor = [] {
+        const char* text = std::getenv("KIPTO2_HARNESS_PATIENCE");
+        return text ? std::max(1, std::atoi(text)) : 1;
+    }();
+    return factor;
 }
 
 std::string ScriptDriver::restOf(const Command& command, size_t first)
@@ -234,7 +247,7 @@ bool ScriptDriver::waitForFreshPaint(const Command& command)
 bool ScriptDriver::waitForEnd(const Command& command, const char* failure)
 {
     std::unique_lock<std::mutex> lock(mutex);
-    if (!ended.wait_for(lock, std::chrono::seconds(20), [this] { return programHasEnded; }))
+    if (!ended.wait_for(lock, std::chrono::seconds(20) * patience(), [this] { return programHasEnded; }))
         return fail(command, failure);
     return true;
 }

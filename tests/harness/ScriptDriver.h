@@ -28,6 +28,9 @@ class ScriptDriver {
 public:
     // How long a wait lasts before it fails, unless a command says otherwise.
     static constexpr int DefaultTimeoutMs = 20000;
+    // Every wait lasts this many times as long: KIPTO2_HARNESS_PATIENCE (a whole number, 1 by
+    // default), for the sanitizer builds, whose frame steps are several times slower.
+    static int patience();
 
     // Screenshots go to `outputFolder`.
     explicit ScriptDriver(std::string outputFolder);
@@ -112,7 +115,7 @@ private:
 template <class Condition>
 bool ScriptDriver::waitFor(const Command& command, const char* what, Condition done, int timeoutMs)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs) * patience();
     while (!done()) {
         if (std::chrono::steady_clock::now() > deadline)
             return fail(command, std::string("timed out waiting for ") + what);

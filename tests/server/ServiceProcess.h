@@ -65,10 +65,17 @@ public:
         return line;
     }
 
-    // Sends SIGTERM and waits for the end; the exit code, or -1 when it did not end normally.
+    // Stops the program (SIGSTOP) / lets it go on: a stalled service, whose port still takes
+    // connections but answers nothing.
+    void stall() { kill(pid, SIGSTOP); }
+    void resume() { kill(pid, SIGCONT); }
+
+    // Sends SIGTERM (and SIGCONT, for a stalled program) and waits for the end; the exit code,
+    // or -1 when it did not end normally.
     int stop()
     {
         kill(pid, SIGTERM);
+        resume();
         return waitForExit();
     }
 

@@ -8,6 +8,7 @@
 #include "window/raster/PixelImage.h"
 #include "window/raster/SoftwareWindowGraphics.h"
 #include "window/sdl/SdlPlatform.h"
+#include "window/sdl/SurfacePresenter.h"
 
 #include <thread>
 
@@ -265,6 +266,23 @@ TEST_F(FramePainting, NoPaintingWhileTheDeviceIsLost)
     frame->handleMessage(window::MsgPaint, 0, 0);
     EXPECT_FALSE(window::LostDeviceFlag::get()->isSet());
     EXPECT_EQ(target->getBackImage()->getPixels()[0], 0xFF123456u);
+}
+
+// The presenter holds the window's surface while it shows on it, and gives its hold back when
+// it goes before the window: SDL then frees the surface with the window.
+TEST_F(FramePainting, ThePresenterGivesBackTheWindowsSurface)
+{
+    SDL_Window* window = SDL_CreateWindow("presenter", 0, 0, 80, 60, SDL_WINDOW_HIDDEN);
+    ASSERT_NE(window, nullptr);
+    const uint32_t picture[4] = {0xFF0000FFu, 0xFF00FF00u, 0xFFFF0000u, 0xFFFFFFFFu};
+    {
+        window::sdl::SurfacePresenter presenter(window);
+        ASSERT_TRUE(presenter.present(picture, 2, 2, window::PictureScaler::Filter::Nearest));
+        ASSERT_EQ(presenter.getSurface(), SDL_GetWindowSurface(window));
+        EXPECT_EQ(presenter.getSurface()->refcount, 2);
+    }
+    EXPECT_EQ(SDL_GetWindowSurface(window)->refcount, 1);
+    SDL_DestroyWindow(window);
 }
 
 // A program without a platform layer has no display: its frame does not open.

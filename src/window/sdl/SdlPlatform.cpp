@@ -5,6 +5,7 @@
 #include "lang/Cp1252.h"
 #include "lang/Debug.h"
 #include "lang/String.h"
+#include "lang/Thread.h"
 #include "window/Cursor.h"
 #include "window/sdl/SdlWindow.h"
 #include "window/sdl/MessageQueue.h"
@@ -89,6 +90,8 @@ bool SdlPlatform::initialise()
     }
     registerUserEvents();
     SDL_StartTextInput();
+    // The error text SDL keeps for a thread lives until the thread frees it.
+    lang::Thread::setEndOfRunHook(SDL_TLSCleanup);
     return true;
 }
 

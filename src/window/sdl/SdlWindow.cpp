@@ -97,6 +97,8 @@ bool SdlWindow::createOpenGlWindow(const WindowSettings& settings, std::string& 
         return false;
     }
     auto context = std::make_shared<SdlGlContext>(window, logicalWidth, logicalHeight);
+    // SDL has loaded the driver for the window and the context, whether the context came or not.
+    pinGlDriver();
     if (context->isValid()) {
         auto* target = new gl::GlWindowGraphics(this, context, logicalWidth, logicalHeight);
         target->setSmoothScaling(scaling == PictureScaler::Filter::Linear);

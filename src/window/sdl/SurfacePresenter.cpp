@@ -6,7 +6,13 @@ namespace window::sdl {
 
 SurfacePresenter::~SurfacePresenter()
 {
-    if (shown)
+    if (!shown)
+        return;
+    // SDL_FreeSurface ignores the window's current surface (SDL_DONTFREE) and the window later
+    // frees it only down to our count: that reference is given back by hand.
+    if (shown->flags & SDL_DONTFREE)
+        --shown->refcount;
+    else
         SDL_FreeSurface(shown);
 }
 

@@ -156,4 +156,9 @@ bool markerPending()
     return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, markerType(), markerType()) > 0;
 }
 
+void endThread()
+{
+    SDL_TLSCleanup();
+}
+
 } // namespace harness::sdl

@@ -26,5 +26,8 @@ void closeWindow(uint32_t window);
 // Pushes a marker; markerPending() is true until the program's event loop has taken it.
 bool pushMarker();
 bool markerPending();
+// Frees what SDL keeps for the calling thread (its last error text); a thread of the harness
+// that called SDL calls it as it ends.
+void endThread();
 
 } // namespace harness::sdl
