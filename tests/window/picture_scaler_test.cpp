@@ -35,7 +35,7 @@ Buffer noise(int32_t width, int32_t height, uint32_t seed)
     for (int32_t y = 0; y < height; ++y)
         for (int32_t x = 0; x < width; ++x)
             picture.pixels[size_t(y) * size_t(picture.stride) + size_t(x)]
-                = (uint32_t(x * 73856093) ^ uint32_t(y * 19349663) ^ seed) * 2654435761u;
+                = (uint32_t(x) * 73856093u ^ uint32_t(y) * 19349663u ^ seed) * 2654435761u;
     return picture;
 }
 
