@@ -51,6 +51,16 @@ install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/CHANGELOG.md ${C
               ${CMAKE_SOURCE_DIR}/docs/SCORE-SERVICE.md ${CMAKE_SOURCE_DIR}/content/LICENSES.md
               ${CMAKE_CURRENT_LIST_DIR}/copyright
         DESTINATION ${KIPTO2_INSTALL_DOC_DIR})
+# The manual pages, compressed as Debian's policy asks; `man Kipto2` finds the game's page too.
+foreach(page kipto2.6 kipto2-scores.1)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${page} ${CMAKE_BINARY_DIR}/packaging/${page} COPYONLY)
+  execute_process(COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/packaging/${page})
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/packaging/kipto2.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/kipto2-scores.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(CODE "file(CREATE_LINK kipto2.6.gz
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man6/Kipto2.6.gz\" SYMBOLIC)")
+
 # Debian's own change log of the package, compressed as its policy asks, and the games folder:
 # only in the Debian package (see CPackOptions.cmake).
 string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)

@@ -33,7 +33,8 @@ if grep -q '^E:' lintian.log; then cat lintian.log; fail "lintian found errors";
 dpkg-deb -x "$deb" root
 for file in usr/bin/Kipto2 usr/bin/kipto2-scores usr/share/kipto2/Kipto2.bin \
     usr/lib/systemd/system/kipto2-scores.service usr/share/doc/kipto2/copyright \
-    usr/share/doc/kipto2/PLAYING.md usr/share/doc/kipto2/changelog.Debian.gz; do
+    usr/share/doc/kipto2/PLAYING.md usr/share/doc/kipto2/changelog.Debian.gz \
+    usr/share/man/man6/kipto2.6.gz usr/share/man/man6/Kipto2.6.gz usr/share/man/man1/kipto2-scores.1.gz; do
     [ -f "root/$file" ] || fail "the package lacks /$file"
 done
 # The desktop's menu entry starts an installed program and shows an installed icon.
