@@ -5,8 +5,9 @@
 #   2. the packaged Kipto2.exe on a virtual X display: the loading screen, the name prompt of a
 #      new installation, a typed name, the main menu (its screenshot is compared with the Linux
 #      program's after the same steps), the menu's quit button, a normal exit and the profile's
-#      settings file;
-#   3. a crash on purpose: its report names the exception and has a backtrace.
+#      settings file; then a second start closed with Alt+F4;
+#   3. a crash on purpose: its report names the exception and has a backtrace, and the next
+#      start takes it, in a folder whose name has a letter beyond ASCII.
 # Usage: scripts/test-windows.sh [--no-build]
 #   KIPTO2_NATIVE_BUILD names the native build folder, as for scripts/build-windows.sh.
 # Screenshots and logs go to build-windows/test/. Needs scripts/install-deps.sh and
@@ -105,6 +106,21 @@ play windows "$test/home-windows" env KIPTO2_HOME="Z:$test/home-windows" wine "$
 
 # The profile was written to the settings file in the folder given.
 ls "$test/home-windows"/*.sqlite >/dev/null 2>&1 || fail "no settings file in $test/home-windows"
+
+# Alt+F4 closes the game as the window's close button does, once the profile's menu is up.
+say "Kipto2.exe closed with Alt+F4"
+KIPTO2_HOME="Z:$test/home-windows" wine "$out/Kipto2-windows/Kipto2.exe" >"$test/alt-f4.log" 2>&1 &
+program=$!
+window=$(timeout 120 xdotool search --sync --onlyvisible --name "Kipto2" | head -n 1) || fail "Alt+F4: no window"
+sleep 15
+xdotool windowfocus --sync "$window"
+xdotool key alt+F4
+for _ in $(seq 1 300); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program" 2>/dev/null && fail "Alt+F4 did not close the game"
+status=0
+wait "$program" || status=$?
+program=""
+[ "$status" = 0 ] || fail "Alt+F4: exit status $status (log: $test/alt-f4.log)"
 
 # A crash once the window is up leaves a report with the exception and a backtrace whose frames
 # name the program's own module. The folder's name has a letter beyond ASCII, as a player's
