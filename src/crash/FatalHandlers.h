@@ -8,8 +8,8 @@
 
 namespace crash::platform {
 
-// Hooks the fatal signals (once): each writes the report (CrashReport.h) and then ends the
-// process as the signal would have, through any handler that was there before.
+// Hooks the fatal signals; crash::install calls it once. Each writes the report (CrashReport.h)
+// and then ends the process as the signal would have, through any handler that was there before.
 void installFatalHandlers();
 
 // "Linux 6.1.0-18-amd64 x86_64".

@@ -84,10 +84,6 @@ void writeAll(int file, const char* text, size_t length)
 
 void installFatalHandlers()
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
     // backtrace loads its unwinder on first use, which allocates: done here, not in a handler.
     void* frames[1];
     backtrace(frames, 1);

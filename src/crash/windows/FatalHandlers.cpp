@@ -119,10 +119,6 @@ void appendFrame(ReportText& line, int index, void* address)
 
 void installFatalHandlers()
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
     ULONG reserve = ReservedStackBytes;
     SetThreadStackGuarantee(&reserve);
     previousFilter = SetUnhandledExceptionFilter(onUnhandledException);
