@@ -32,6 +32,8 @@ std::shared_ptr<HttpTransport> currentTransport()
 
 void HttpGet::install(std::unique_ptr<HttpTransport> transport)
 {
+    // Declared first, so the replaced transport goes after the lock is given back: a fetch
+    // may still hold it, and its last owner destroys it.
     std::shared_ptr<HttpTransport> replaced;
     InstalledTransport& table = installed();
     std::lock_guard<std::mutex> guard(table.mutex);
